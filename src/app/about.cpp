@@ -1,0 +1,89 @@
+#include "app/about.h"
+
+#include "app/external_programs.h"
+#include "app/tool_catalog.h"
+#include "common/click_label.h"
+#include "common/error_rules.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zq {
+namespace {
+
+// Entries in the main window's list; the catalog's size when no main window is open.
+int mainListCount() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("Main"))
+            if (auto *list = window->findChild<QListWidget *>(QStringLiteral("List1")))
+                return list->count();
+    return static_cast<int>(ToolCatalog().size());
+}
+
+ClickLabel *namedLabel(const char *name, const QString &text, QWidget *parent) {
+    auto *label = new ClickLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+About::About(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("About"));
+
+    Label1 = namedLabel("Label1", QStringLiteral("Zentiqua 1.4.0"), this);
+    Label1->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    Label5 = namedLabel("Label5", QStringLiteral("Calculate/Convert"), this);
+    Label4 = namedLabel("Label4", QStringLiteral("Homepage"), this);
+    Label4->makeLink();
+    Label3 = namedLabel("Label3", QStringLiteral("Donation:"), this);
+    Text1 = new QLineEdit(QStringLiteral("donate@zentiqua.app"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Label2 = namedLabel("Label2", QStringLiteral("Copyright \u00A9 Zentiqua developers"), this);
+    Label2->makeLink();
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    DefaultButton(Command1);
+    CancelButton(Command1);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0, 1, 3);
+    grid->addWidget(Label5, 1, 0, 1, 2);
+    grid->addWidget(Command1, 1, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(Label4, 2, 0, 1, 2);
+    grid->addWidget(Label3, 3, 0);
+    grid->addWidget(Text1, 3, 1, 1, 2);
+    grid->addWidget(Label2, 4, 0, 1, 3);
+    grid->setColumnMinimumWidth(1, twips(1200));
+
+    connect(Label5, &ClickLabel::doubleClicked, this, &About::Label5_DblClick);
+    connect(Label4, &ClickLabel::clicked, this, &About::Label4_Click);
+    connect(Label2, &ClickLabel::clicked, this, &About::Label2_Click);
+    connect(Command1, &QPushButton::clicked, this, &About::Command1_Click);
+    Command1->setFocus();
+}
+
+void About::Label5_DblClick() {
+    silentErrorExit([&] {
+        Label5->setText(QStringLiteral("Number of Calculator/Converter: %1").arg(mainListCount()));
+    });
+}
+
+void About::Label4_Click() {
+    openHomePage();
+}
+
+void About::Label2_Click() {
+    openHomePage();
+}
+
+void About::Command1_Click() {
+    close();
+}
+
+} // namespace zq

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QUrl;
+
+namespace zq {
+
+// How the program reaches other programs; tests replace these to record instead of starting.
+struct ExternalPrograms {
+    // Starts a program with an argument list (never through a shell); false when it failed.
+    std::function<bool(const QString &program, const QStringList &arguments)> startProgram;
+    std::function<bool(const QUrl &url)> openUrl;
+};
+
+// Installs replacements (empty members restore the real ones); returns what was in place.
+ExternalPrograms setExternalPrograms(ExternalPrograms programs);
+
+QString homePageUrl();
+
+// Each of these fails silently: a program that cannot be started is not reported.
+void startSystemCalculator();
+void startTextEditor();
+void openHomePage();
+
+} // namespace zq

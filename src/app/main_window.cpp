@@ -1,0 +1,241 @@
+#include "app/main_window.h"
+
+#include "app/external_programs.h"
+#include "app/tool_catalog.h"
+#include "app/window_registry.h"
+#include "common/click_label.h"
+#include "common/messages.h"
+#include "common/tool_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace zq {
+namespace {
+
+// Keeps the list in catalog display order whatever the locale's collation says.
+class CatalogItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem &other) const override {
+        return catalogListLess(text(), other.text());
+    }
+};
+
+QPixmap drawIcon(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x1f, 0x5f, 0xa8));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(size * 2 / 3);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("Z"));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(drawIcon(size));
+    return icon;
+}
+
+Main::Main(QWidget *parent) : QMainWindow(parent) {
+    // Form_Initialize: Qt's controls need no separate start-up.
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(ApplicationTitle);
+    setWindowIcon(applicationIcon());
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    List1 = new QListWidget(client);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setFlow(QListView::TopToBottom);
+    List1->setWrapping(true);
+    List1->setResizeMode(QListView::Adjust);
+    List1->setUniformItemSizes(true);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->viewport()->installEventFilter(this);
+
+    StartCmd = new QPushButton(QStringLiteral("Start"), client);
+    StartCmd->setObjectName(QStringLiteral("StartCmd"));
+    StartCmd->setGeometry(twips(3240), twips(120), twips(75), twips(195));
+    StartCmd->setDefault(true);
+    StartCmd->raise();
+
+    Label1 = new ClickLabel(QStringLiteral("Homepage"), client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->makeLink();
+    Label1->resize(twips(975), twips(255));
+
+    setTabOrder(List1, StartCmd);
+    buildMenu();
+
+    connect(StartCmd, &QPushButton::clicked, this, &Main::StartCmd_Click);
+    connect(Label1, &ClickLabel::clicked, this, &Main::Label1_Click);
+    new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
+
+    resize(twips(5940), twips(5790) + menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+void Main::buildMenu() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File"));
+    Notepad = file->addAction(QStringLiteral("Notepad"), this, &Main::Notepad_Click);
+    Notepad->setObjectName(QStringLiteral("Notepad"));
+    Notepad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    file->addSeparator();
+    PCRunTime = file->addAction(QStringLiteral("PC Running Time"), this, &Main::PCRunTime_Click);
+    PCRunTime->setObjectName(QStringLiteral("PCRunTime"));
+    PCRunTime->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    file->addSeparator();
+    Exit = file->addAction(QStringLiteral("Exit"), this, &Main::Exit_Click);
+    Exit->setObjectName(QStringLiteral("Exit"));
+    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AboutA = menuBar()->addAction(QStringLiteral("About"), this, &Main::AboutA_Click);
+    AboutA->setObjectName(QStringLiteral("AboutA"));
+}
+
+void Main::Form_Load() {
+    for (const ToolEntry &entry : ToolCatalog())
+        List1->addItem(new CatalogItem(entry.titleText()));
+    List1->setSortingEnabled(true);
+    List1->sortItems();
+    List1->setCurrentRow(-1);
+    List1->clearSelection();
+}
+
+void Main::Form_Resize() {
+    // Each rule stands alone: one that would give a negative size is skipped.
+    const int outerWidth = frameGeometry().width();
+    const int clientHeight = centralWidget()->height();
+    const int listWidth = outerWidth - twips(300);
+    const int listHeight = clientHeight - List1->y() - twips(250);
+    if (listWidth >= 0)
+        List1->resize(listWidth, List1->height());
+    if (listHeight >= 0)
+        List1->resize(List1->width(), listHeight);
+    List1->move(twips(120), twips(120));
+    // Two columns: each one half of the list's inside width.
+    const int rowHeight = List1->fontMetrics().height() + 2;
+    List1->setGridSize(QSize(qMax(1, List1->viewport()->width() / 2), rowHeight));
+    Label1->move(outerWidth - twips(1420), clientHeight - twips(280));
+}
+
+void Main::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Main::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    Form_Resize();
+}
+
+bool Main::Form_KeyDown(QKeyEvent *event) {
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        StartCmd->click(); // the default button
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Main::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // A double click that arrives without its first press still selects what it hits.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (QListWidgetItem *hit = List1->itemAt(mouse->position().toPoint());
+            hit && !hit->isSelected())
+            List1->setCurrentItem(hit);
+        List1_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString Main::selectedTitle() const {
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
+}
+
+void Main::openSelectedEntry() {
+    // Every entry is compared, in catalog order, with the selection read afresh.
+    for (const ToolEntry &entry : ToolCatalog()) {
+        if (selectedTitle() != entry.titleText())
+            continue;
+        switch (entry.target) {
+        case ToolTarget::ModalWindow:
+            if (QWidget *window = createWindow(entry.windowNameText()))
+                ShowToolModal(window);
+            break;
+        case ToolTarget::ModelessWindow:
+            if (QWidget *window = createWindow(entry.windowNameText())) {
+                window->setAttribute(Qt::WA_DeleteOnClose);
+                window->show();
+            }
+            break;
+        case ToolTarget::SystemCalculator:
+            startSystemCalculator();
+            break;
+        }
+    }
+}
+
+void Main::List1_DblClick() {
+    openSelectedEntry();
+}
+
+void Main::StartCmd_Click() {
+    if (List1->selectedItems().isEmpty())
+        ShowMessage(this, QStringLiteral("Select or double click to a Calculator/Converter!"));
+    openSelectedEntry();
+}
+
+void Main::Label1_Click() {
+    openHomePage();
+}
+
+void Main::Notepad_Click() {
+    startTextEditor();
+}
+
+void Main::PCRunTime_Click() {
+    if (QWidget *window = createWindow(QStringLiteral("WindowsRunTime")))
+        ShowToolModal(window);
+}
+
+void Main::Exit_Click() {
+    close();
+}
+
+void Main::AboutA_Click() {
+    if (QWidget *window = createWindow(QStringLiteral("About")))
+        ShowToolModal(window);
+}
+
+} // namespace zq

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QIcon;
+class QKeyEvent;
+class QListWidget;
+class QPushButton;
+
+namespace zq {
+
+class ClickLabel;
+
+// The program's icon, drawn once.
+QIcon applicationIcon();
+
+// The start-up window: the sorted tool catalog, a tiny Start button, the File menu, About and
+// the home-page link.
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Main(QWidget *parent = nullptr);
+
+    QListWidget *List1;
+    QPushButton *StartCmd;
+    ClickLabel *Label1;
+    QAction *Notepad;
+    QAction *PCRunTime;
+    QAction *Exit;
+    QAction *AboutA;
+
+public slots:
+    void Form_Load();
+    void Form_Resize();
+    void List1_DblClick();
+    void StartCmd_Click();
+    void Label1_Click();
+    void Notepad_Click();
+    void PCRunTime_Click();
+    void Exit_Click();
+    void AboutA_Click();
+
+protected:
+    bool Form_KeyDown(QKeyEvent *event);
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    void openSelectedEntry();
+    QString selectedTitle() const;
+};
+
+} // namespace zq

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+namespace zq {
+
+enum class ToolTarget {
+    ModalWindow,      // shown modally; the main window waits until it closes
+    ModelessWindow,   // shown beside the main window (the restaurant bill)
+    SystemCalculator, // starts the system calculator program
+};
+
+struct ToolEntry {
+    std::u16string_view title;
+    std::u16string_view windowName; // empty for the system calculator
+    ToolTarget target;
+
+    QString titleText() const { return QString::fromUtf16(title.data(), title.size()); }
+    QString windowNameText() const {
+        return QString::fromUtf16(windowName.data(), windowName.size());
+    }
+};
+
+// The 92 entries in catalog order: the order they are put into the list and compared in.
+std::span<const ToolEntry> ToolCatalog();
+
+// The list's order: case ignored, apostrophes and hyphens carry no weight.
+bool catalogListLess(const QString &a, const QString &b);
+
+} // namespace zq

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace zq {
+
+// The leading number of a text; never fails. Blanks are removed first, only "." is a decimal
+// point, "&H"/"&O" read hexadecimal/octal, anything without a leading number reads as 0.
+double ParseNumber(const QString &text);
+
+// The whole text must be one number in the current locale's form (group separators in the
+// integer part, the locale's decimal separator, an exponent, or the "&H"/"&O" forms);
+// otherwise throws CalcError.
+double ParseNumberStrict(const QString &text);
+
+// General number format: at most 15 significant digits, exponent form for decimal exponents
+// below -4 and from 15 on, the locale's decimal separator. Throws CalcError for an infinity or
+// NaN, which no text box can show.
+QString FormatNumberText(double x);
+
+// The same general format for single-precision values: 7 significant digits, exponent form
+// from a decimal exponent of 7 on.
+QString FormatSingleText(float x);
+
+// Rounds x to n decimal places, ties to the even last digit, judged on x's exact value.
+double RoundHalfEven(double x, int n = 0);
+
+} // namespace zq

@@ -1,0 +1,135 @@
+#include "common/tool_window.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace zq {
+
+KeyPreview::KeyPreview(QWidget *window, Handler handler)
+    : QObject(window), m_window(window), m_handler(std::move(handler)) {
+    qApp->installEventFilter(this);
+}
+
+KeyPreview::~KeyPreview() {
+    qApp->removeEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event) {
+    if (m_redelivering || event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget *>(watched)->window() != m_window)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QPointer<QObject> guard(watched);
+    if (m_handler(key)) {
+        key->accept();
+        return true;
+    }
+    if (!guard)
+        return true;
+    // Deliver it now, with its usual passage from the control up to the window, so that this
+    // handler sees each key once even when the control passes the key on to its parents.
+    {
+        QScopedValueRollback<bool> redelivering(m_redelivering, true);
+        QCoreApplication::sendEvent(watched, event);
+    }
+    key->accept();
+    return true;
+}
+
+ToolWindow::ToolWindow(QWidget *parent) : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
+}
+
+bool ToolWindow::Form_KeyDown(QKeyEvent *event) {
+    if (!m_closeOnEscape || event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
+        return false;
+    if (m_cancelButton)
+        m_cancelButton->click();
+    else
+        close();
+    return true;
+}
+
+void ToolWindow::CancelButton(QPushButton *button) {
+    m_cancelButton = button;
+}
+
+void ToolWindow::setResizable(bool resizable) {
+    m_resizable = resizable;
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (resizable)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    else
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    setWindowFlags(flags);
+}
+
+void ToolWindow::showEvent(QShowEvent *event) {
+    if (layout())
+        layout()->setSizeConstraint(m_resizable ? QLayout::SetDefaultConstraint
+                                                : QLayout::SetFixedSize);
+    QDialog::showEvent(event);
+}
+
+void DefaultButton(QPushButton *button) {
+    button->setDefault(true);
+}
+
+void NoDefaultButton(std::initializer_list<QPushButton *> buttons) {
+    for (QPushButton *button : buttons) {
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
+}
+
+namespace {
+
+class SelectAllFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_A || key->modifiers() != Qt::ControlModifier)
+            return false;
+        static_cast<QPlainTextEdit *>(watched)->selectAll();
+        return true;
+    }
+};
+
+} // namespace
+
+void SelectAllOnCtrlA(QPlainTextEdit *textBox) {
+    textBox->installEventFilter(new SelectAllFilter(textBox));
+}
+
+void ShowToolModal(QWidget *window) {
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        dialog->exec();
+        return;
+    }
+    const QPointer<QWidget> alive(window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    if (alive)
+        loop.exec();
+}
+
+} // namespace zq

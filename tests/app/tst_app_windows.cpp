@@ -1,0 +1,336 @@
+#include "app/about.h"
+#include "app/external_programs.h"
+#include "app/main_window.h"
+#include "app/tool_catalog.h"
+#include "app/window_registry.h"
+#include "app/windows_run_time.h"
+#include "common/click_label.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+using namespace zq;
+
+namespace {
+
+// Records what the program asks other programs to do, instead of starting them.
+struct ProgramRecorder {
+    QStringList started;
+    QList<QUrl> opened;
+    ExternalPrograms previous;
+    ProgramRecorder() {
+        previous = setExternalPrograms({[this](const QString &program, const QStringList &) {
+                                            started << program;
+                                            return true;
+                                        },
+                                        [this](const QUrl &url) {
+                                            opened << url;
+                                            return true;
+                                        }});
+    }
+    ~ProgramRecorder() { setExternalPrograms(previous); }
+};
+
+std::unique_ptr<Main> shownMain() {
+    auto window = std::make_unique<Main>();
+    window->show();
+    return window;
+}
+
+QListWidgetItem *itemTitled(Main &window, const QString &title) {
+    const auto found = window.List1->findItems(title, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+int rowOf(Main &window, const QString &title) {
+    return window.List1->row(itemTitled(window, title));
+}
+
+void pressEnter(Main &window) {
+    QTest::keyClick(window.List1, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestAppWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void registry();
+    void listShowsCatalogInOrder();
+    void listFlowsInTwoColumns();
+    void startWithNothingSelected_data();
+    void startWithNothingSelected();
+    void doubleClickOnNothingDoesNothing();
+    void calculatorEntryStartsSystemCalculator();
+    void unbuiltEntryOpensNothing();
+    void runningTimeFromMenu();
+    void aboutCountsTheList();
+    void aboutClosesOnEnterAndEscape_data();
+    void aboutClosesOnEnterAndEscape();
+    void links();
+    void notepadStartsEditor();
+    void escapeClosesMain();
+    void resizeRules();
+    void runningTimeWindow_data();
+    void runningTimeWindow();
+};
+
+void TestAppWindows::initTestCase() {
+    // Closing a main window in a test must not end the test program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestAppWindows::registry() {
+    const QStringList names = windowNames();
+    for (const QString name : {"Main", "About", "WindowsRunTime"}) {
+        QVERIFY2(names.contains(name), qPrintable(name));
+    }
+    for (const QString &name : names) {
+        std::unique_ptr<QWidget> window(createWindow(name));
+        QVERIFY(window);
+        QCOMPARE(window->objectName(), name);
+        QVERIFY(!window->isVisible());
+    }
+    QVERIFY(createWindow("NoSuchWindow") == nullptr);
+}
+
+void TestAppWindows::listShowsCatalogInOrder() {
+    const auto window = shownMain();
+    QCOMPARE(window->List1->count(), 92);
+    QCOMPARE(window->List1->item(0)->text(), QStringLiteral("Adsense Code Converter"));
+    QCOMPARE(window->List1->item(91)->text(), QStringLiteral("Zodiac Calculator"));
+    const int nth = rowOf(*window, "nth Root Calculator");
+    QCOMPARE(rowOf(*window, "Natural Gas Consumption Calculator"), nth - 1);
+    QCOMPARE(rowOf(*window, "Numbers Converter"), nth + 1);
+    const int md5 = rowOf(*window, "MD5 Hash Calculator");
+    QCOMPARE(rowOf(*window, "Maximum Heart Rate Calculator"), md5 - 1);
+    QCOMPARE(rowOf(*window, "Mortgage Calculator"), md5 + 1);
+    QVERIFY(window->List1->selectedItems().isEmpty());
+}
+
+void TestAppWindows::listFlowsInTwoColumns() {
+    const auto window = shownMain();
+    QListWidget *list = window->List1;
+    const QRect first = list->visualItemRect(list->item(0));
+    const QRect second = list->visualItemRect(list->item(1));
+    QCOMPARE(second.x(), first.x());
+    QVERIFY(second.y() > first.y());
+    // Further entries fill a second column of half the list's width, then scroll sideways.
+    QRect secondColumn;
+    for (int row = 2; row < list->count() && secondColumn.isNull(); ++row)
+        if (list->visualItemRect(list->item(row)).x() > first.x())
+            secondColumn = list->visualItemRect(list->item(row));
+    QVERIFY(!secondColumn.isNull());
+    QCOMPARE(secondColumn.x() - first.x(), list->viewport()->width() / 2);
+}
+
+void TestAppWindows::startWithNothingSelected_data() {
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("Enter") << true;
+    QTest::newRow("Start button") << false;
+}
+
+void TestAppWindows::startWithNothingSelected() {
+    QFETCH(bool, byEnter);
+    MessageRecorder messages;
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    const auto probe = onNextModal([](QWidget *modal) { modal->close(); });
+    if (byEnter)
+        pressEnter(*window);
+    else
+        QTest::mouseClick(window->StartCmd, Qt::LeftButton);
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].text,
+             QStringLiteral("Select or double click to a Calculator/Converter!"));
+    QCOMPARE(int(messages.messages[0].icon), int(MessageIcon::Information));
+    QCOMPARE(int(messages.messages[0].buttons), int(MessageButtons::Ok));
+    QCOMPARE(messages.messages[0].caption, QStringLiteral("Zentiqua"));
+    QVERIFY(programs.started.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(probe->openedName, QString());
+}
+
+void TestAppWindows::doubleClickOnNothingDoesNothing() {
+    MessageRecorder messages;
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    window->List1_DblClick();
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(programs.started.isEmpty());
+}
+
+void TestAppWindows::calculatorEntryStartsSystemCalculator() {
+    MessageRecorder messages;
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    QListWidgetItem *item = itemTitled(*window, "Calculator (Windows)");
+    window->List1->scrollToItem(item);
+    const QPoint centre = window->List1->visualItemRect(item).center();
+    QTest::mouseDClick(window->List1->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(window->List1->selectedItems().value(0), item);
+    QCOMPARE(programs.started.size(), 1);
+    pressEnter(*window);
+    QCOMPARE(programs.started.size(), 2);
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(window->isVisible());
+}
+
+void TestAppWindows::unbuiltEntryOpensNothing() {
+    const QStringList built = windowNames();
+    const ToolEntry *unbuilt = nullptr;
+    for (const ToolEntry &entry : ToolCatalog())
+        if (entry.target == ToolTarget::ModalWindow && !built.contains(entry.windowNameText()))
+            unbuilt = &entry;
+    if (!unbuilt)
+        QSKIP("every tool window is built");
+    MessageRecorder messages;
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    window->List1->setCurrentItem(itemTitled(*window, unbuilt->titleText()));
+    const auto probe = onNextModal([](QWidget *modal) { modal->close(); });
+    pressEnter(*window);
+    QCoreApplication::processEvents();
+    QCOMPARE(probe->openedName, QString());
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(programs.started.isEmpty());
+}
+
+void TestAppWindows::runningTimeFromMenu() {
+    const auto window = shownMain();
+    QString label;
+    const auto probe = onNextModal([&label](QWidget *modal) {
+        label = modal->findChild<QLabel *>("Label1")->text();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    window->findChild<QAction *>("PCRunTime")->trigger();
+    QCOMPARE(probe->openedName, QStringLiteral("WindowsRunTime"));
+    QVERIFY(!probe->leftOpen);
+    QVERIFY2(label.startsWith("PC running while ") && label.endsWith(" minutes."),
+             qPrintable(label));
+    QVERIFY(window->isVisible());
+}
+
+void TestAppWindows::aboutCountsTheList() {
+    const auto window = shownMain();
+    QString counted;
+    const auto probe = onNextModal([&counted](QWidget *modal) {
+        auto *label = modal->findChild<QLabel *>("Label5");
+        QTest::mouseDClick(label, Qt::LeftButton);
+        counted = label->text();
+        modal->findChild<QPushButton *>("Command1")->click();
+    });
+    window->findChild<QAction *>("AboutA")->trigger();
+    QCOMPARE(probe->openedName, QStringLiteral("About"));
+    QVERIFY(!probe->leftOpen);
+    QCOMPARE(counted, QStringLiteral("Number of Calculator/Converter: 92"));
+}
+
+void TestAppWindows::aboutClosesOnEnterAndEscape_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestAppWindows::aboutClosesOnEnterAndEscape() {
+    QFETCH(int, key);
+    const auto window = shownMain();
+    QString caption;
+    const auto probe = onNextModal([&caption, key](QWidget *modal) {
+        // Each opening starts from the designed caption.
+        caption = modal->findChild<QLabel *>("Label5")->text();
+        QTest::keyClick(modal->findChild<QWidget *>("Text1"), Qt::Key(key));
+    });
+    window->findChild<QAction *>("AboutA")->trigger();
+    QCOMPARE(probe->openedName, QStringLiteral("About"));
+    QVERIFY(!probe->leftOpen);
+    QCOMPARE(caption, QStringLiteral("Calculate/Convert"));
+}
+
+void TestAppWindows::links() {
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    QTest::mouseClick(window->Label1, Qt::LeftButton);
+    std::unique_ptr<QWidget> about(createWindow("About"));
+    about->show();
+    QTest::mouseClick(about->findChild<QLabel *>("Label4"), Qt::LeftButton);
+    QTest::mouseClick(about->findChild<QLabel *>("Label2"), Qt::LeftButton);
+    QCOMPARE(programs.opened.size(), 3);
+    for (const QUrl &url : programs.opened)
+        QCOMPARE(url, QUrl(homePageUrl()));
+    QVERIFY(programs.started.isEmpty());
+}
+
+void TestAppWindows::notepadStartsEditor() {
+    ProgramRecorder programs;
+    const auto window = shownMain();
+    window->findChild<QAction *>("Notepad")->trigger();
+    QCOMPARE(programs.started.size(), 1);
+    QCOMPARE(window->findChild<QAction *>("Notepad")->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(window->findChild<QAction *>("PCRunTime")->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(window->findChild<QAction *>("Exit")->shortcut(), QKeySequence("Ctrl+Q"));
+}
+
+void TestAppWindows::escapeClosesMain() {
+    const auto window = shownMain();
+    window->List1->setFocus();
+    QTest::keyClick(window->List1, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    const auto again = shownMain();
+    again->findChild<QAction *>("Exit")->trigger();
+    QVERIFY(!again->isVisible());
+}
+
+void TestAppWindows::resizeRules() {
+    const auto window = shownMain();
+    const auto checkFollows = [&window] {
+        const int outer = window->frameGeometry().width();
+        const int client = window->centralWidget()->height();
+        QCOMPARE(window->List1->pos(), QPoint(8, 8));
+        QCOMPARE(window->List1->width(), outer - twips(300));
+        QCOMPARE(window->List1->height(), client - twips(120) - twips(250));
+        QCOMPARE(window->Label1->pos(), QPoint(outer - twips(1420), client - twips(280)));
+    };
+    window->resize(640, 520);
+    checkFollows();
+    window->resize(12, 12); // too small for the list: its rules are skipped, nothing fails
+    QVERIFY(window->List1->width() >= 0 && window->List1->height() >= 0);
+    window->resize(500, 420);
+    checkFollows();
+    QCOMPARE(window->StartCmd->geometry(), QRect(216, 8, 5, 13));
+}
+
+void TestAppWindows::runningTimeWindow_data() {
+    QTest::addColumn<qint64>("uptime");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1.5 minutes") << qint64(90000) << "PC running while 2 minutes.";
+    QTest::newRow("2.5 minutes") << qint64(150000) << "PC running while 2 minutes.";
+    QTest::newRow("120.5 minutes") << qint64(7230000) << "PC running while 120 minutes.";
+}
+
+void TestAppWindows::runningTimeWindow() {
+    QFETCH(qint64, uptime);
+    QFETCH(QString, text);
+    std::unique_ptr<QWidget> created(createWindow("WindowsRunTime"));
+    auto *window = qobject_cast<WindowsRunTime *>(created.get());
+    QVERIFY(window);
+    QVERIFY(!window->Label1->text().isEmpty()); // filled when it opens
+    QVERIFY(window->Timer1->isActive());
+    QVERIFY(window->Timer1->interval() <= 1000);
+    window->uptimeSource = [uptime] { return uptime; };
+    window->Timer1_Timer();
+    QCOMPARE(window->Label1->text(), text);
+    QCOMPARE(window->windowTitle(), QString());
+}
+
+QTEST_MAIN(TestAppWindows)
+#include "tst_app_windows.moc"

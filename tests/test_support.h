@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+
+#include <cmath>
+#include <cstdio>
+
+// Exact text of a double, so comparisons are to the last bit and failures are readable.
+inline QByteArray exact(double x) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", x);
+    return QByteArray(text);
+}
+
+// Pins the default locale for one test and restores it afterwards.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale &locale) : m_saved(QLocale()) {
+        QLocale::setDefault(locale);
+    }
+    ~LocaleScope() { QLocale::setDefault(m_saved); }
+    LocaleScope(const LocaleScope &) = delete;
+    LocaleScope &operator=(const LocaleScope &) = delete;
+
+private:
+    QLocale m_saved;
+};
+
+inline QLocale pointLocale() {
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+inline QLocale commaLocale() {
+    return QLocale(QLocale::German, QLocale::Germany);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/messages.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QList>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// Records every message the program shows and answers with a fixed button.
+struct MessageRecorder {
+    QList<zq::Message> messages;
+    zq::MessageAnswer answer = zq::MessageAnswer::Ok;
+    zq::MessageHandler previous;
+    MessageRecorder() {
+        previous = zq::setMessageHandler([this](QWidget *, const zq::Message &message) {
+            messages << message;
+            return answer;
+        });
+    }
+    ~MessageRecorder() { zq::setMessageHandler(previous); }
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+};
+
+// Acts on the modal window that the next call opens, once it is shown. Remembers its name,
+// and closes it after a while if the act left it open, so a broken window cannot hang a test.
+struct ModalProbe {
+    QString openedName;
+    bool leftOpen = false;
+};
+
+inline std::shared_ptr<ModalProbe> onNextModal(std::function<void(QWidget *)> act) {
+    auto probe = std::make_shared<ModalProbe>();
+    QTimer::singleShot(0, [probe, act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        probe->openedName = modal->objectName();
+        act(modal);
+        QTimer::singleShot(1000, [probe, guard = QPointer<QWidget>(modal)] {
+            if (guard && guard->isVisible()) {
+                probe->leftOpen = true;
+                guard->close();
+            }
+        });
+    });
+    return probe;
+}
