@@ -23,31 +23,24 @@ int mainListCount() {
     return static_cast<int>(ToolCatalog().size());
 }
 
-ClickLabel *namedLabel(const char *name, const QString &text, QWidget *parent) {
-    auto *label = new ClickLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
 
 About::About(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About"));
 
-    Label1 = namedLabel("Label1", QStringLiteral("Zentiqua 1.4.0"), this);
+    Label1 = named(new ClickLabel(QStringLiteral("Zentiqua 1.4.0"), this), "Label1");
     Label1->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
-    Label5 = namedLabel("Label5", QStringLiteral("Calculate/Convert"), this);
-    Label4 = namedLabel("Label4", QStringLiteral("Homepage"), this);
+    Label5 = named(new ClickLabel(QStringLiteral("Calculate/Convert"), this), "Label5");
+    Label4 = named(new ClickLabel(QStringLiteral("Homepage"), this), "Label4");
     Label4->makeLink();
-    Label3 = namedLabel("Label3", QStringLiteral("Donation:"), this);
-    Text1 = new QLineEdit(QStringLiteral("donate@zentiqua.app"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Label3 = named(new ClickLabel(QStringLiteral("Donation:"), this), "Label3");
+    Text1 = named(new QLineEdit(QStringLiteral("donate@zentiqua.app"), this), "Text1");
     Text1->setReadOnly(true);
-    Label2 = namedLabel("Label2", QStringLiteral("Copyright \u00A9 Zentiqua developers"), this);
+    Label2 = named(new ClickLabel(QStringLiteral("Copyright \u00A9 Zentiqua developers"), this),
+                   "Label2");
     Label2->makeLink();
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = named(new QPushButton(QStringLiteral("OK"), this), "Command1");
     DefaultButton(Command1);
     CancelButton(Command1);
 

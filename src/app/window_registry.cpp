@@ -3,26 +3,45 @@
 #include "app/about.h"
 #include "app/main_window.h"
 #include "app/windows_run_time.h"
+#include "convert/factor_converter.h"
+#include "convert/number_bases_window.h"
+#include "convert/temperature_window.h"
 
 #include <array>
 
 namespace zq {
 namespace {
 
-using Factory = QWidget *(*)(QWidget *parent);
+using Factory = QWidget *(*)(const QString &windowName, QWidget *parent);
 
 struct Registration {
     const char *name;
     Factory create;
 };
 
-template <class Window> QWidget *make(QWidget *parent) {
+template <class Window> QWidget *make(const QString &, QWidget *parent) {
     return new Window(parent);
 }
 
 constexpr std::array Registry = {
     Registration{"About", &make<About>},
+    Registration{"AstronomicalTime", &createFactorConverter},
+    Registration{"Binary", &make<Binary>},
+    Registration{"ByteConvert", &createFactorConverter},
+    Registration{"DegGradRad", &createFactorConverter},
+    Registration{"ElectricCurrent", &createFactorConverter},
+    Registration{"FahrenheitC", &make<FahrenheitC>},
+    Registration{"HexDecA", &make<HexDecA>},
+    Registration{"KgPound", &createFactorConverter},
+    Registration{"LiterGallon", &createFactorConverter},
     Registration{"Main", &make<Main>},
+    Registration{"NumberConverter", &createFactorConverter},
+    Registration{"SecondsMin", &make<SecondsMin>},
+    Registration{"SmSf", &createFactorConverter},
+    Registration{"Speed", &createFactorConverter},
+    Registration{"UnitConvert", &createFactorConverter},
+    Registration{"Voltage", &createFactorConverter},
+    Registration{"Watt", &createFactorConverter},
     Registration{"WindowsRunTime", &make<WindowsRunTime>},
 };
 
@@ -31,7 +50,7 @@ constexpr std::array Registry = {
 QWidget *createWindow(const QString &windowName, QWidget *parent) {
     for (const Registration &entry : Registry)
         if (windowName == QLatin1String(entry.name))
-            return entry.create(parent);
+            return entry.create(windowName, parent);
     return nullptr;
 }
 

@@ -95,26 +95,52 @@ void NoDefaultButton(std::initializer_list<QPushButton *> buttons) {
 
 namespace {
 
-class SelectAllFilter : public QObject {
+// Answers key presses on one control before the control sees them: `handle` returns true
+// when it used the key.
+class KeyHandler : public QObject {
 public:
-    using QObject::QObject;
+    KeyHandler(QWidget *control, std::function<bool(QKeyEvent *)> handle)
+        : QObject(control), m_handle(std::move(handle)) {
+        control->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_A || key->modifiers() != Qt::ControlModifier)
-            return false;
-        static_cast<QPlainTextEdit *>(watched)->selectAll();
-        return true;
+    bool eventFilter(QObject *, QEvent *event) override {
+        return event->type() == QEvent::KeyPress && m_handle(static_cast<QKeyEvent *>(event));
     }
+
+private:
+    std::function<bool(QKeyEvent *)> m_handle;
 };
+
+bool isPlainEnter(const QKeyEvent *key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & ~Qt::KeypadModifier);
+}
 
 } // namespace
 
+void EnterClicksDefaultButton(QPlainTextEdit *textBox) {
+    new KeyHandler(textBox, [textBox](QKeyEvent *key) {
+        if (!isPlainEnter(key))
+            return false;
+        for (QPushButton *button : textBox->window()->findChildren<QPushButton *>()) {
+            if (button->isDefault()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
 void SelectAllOnCtrlA(QPlainTextEdit *textBox) {
-    textBox->installEventFilter(new SelectAllFilter(textBox));
+    new KeyHandler(textBox, [textBox](QKeyEvent *key) {
+        if (key->key() != Qt::Key_A || key->modifiers() != Qt::ControlModifier)
+            return false;
+        textBox->selectAll();
+        return true;
+    });
 }
 
 void ShowToolModal(QWidget *window) {

@@ -60,11 +60,21 @@ void DefaultButton(QPushButton *button);
 // Windows without a default button: Enter clicks none of these buttons.
 void NoDefaultButton(std::initializer_list<QPushButton *> buttons);
 
+// Enter in a multi-line box that holds one value clicks the window's default button instead of
+// starting a new line.
+void EnterClicksDefaultButton(QPlainTextEdit *textBox);
+
 // Ctrl+A in the text box selects its whole text (read-only boxes included).
 void SelectAllOnCtrlA(QPlainTextEdit *textBox);
 
 // Shows a tool window modally and returns when it has been closed.
 void ShowToolModal(QWidget *window);
+
+// Gives a control its name, the name tests and users' scripts find it by.
+template <class Control> Control *named(Control *control, const char *name) {
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
 
 // Converts designed twips to pixels at the usual 15 twips a pixel.
 constexpr int twips(int value) {

@@ -1,0 +1,132 @@
+#include "convert/number_bases_window.h"
+
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/text_boxes.h"
+#include "convert/number_bases.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zq {
+namespace {
+
+QPushButton *convertButton(QWidget *parent) {
+    auto *button = named(new QPushButton(QStringLiteral("Convert"), parent), "Command1");
+    button->setMinimumHeight(twips(375));
+    DefaultButton(button);
+    return button;
+}
+
+} // namespace
+
+HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("HexDecA"));
+    setWindowTitle(QStringLiteral("Hexadecimal to Decimal"));
+
+    Option1 = named(new QRadioButton(QStringLiteral("Hexadecimal to Decimal"), this), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Decimal to Hexadecimal"), this), "Option2");
+    Option1->setChecked(true);
+    Text1 = named(new QLineEdit(this), "Text1");
+    Command1 = convertButton(this);
+    Command1->setMinimumWidth(twips(1335));
+    Text2 = named(new QPlainTextEdit(this), "Text2");
+    Text2->setMinimumSize(twips(2775), twips(915));
+    EnterClicksDefaultButton(Text2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    layout->addWidget(Option1);
+    layout->addWidget(Option2);
+    layout->addSpacing(twips(200));
+    layout->addWidget(Text1);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    layout->addWidget(Text2);
+
+    connect(Command1, &QPushButton::clicked, this, &HexDecA::Command1_Click);
+}
+
+void HexDecA::Command1_Click() {
+    silentErrorExit([&] {
+        if (Option1->isChecked()) {
+            const std::optional<double> value = HexToDec(Text1->text());
+            setMultiLineText(Text2, value ? FormatNumberText(*value) : QString());
+        } else if (Option2->isChecked()) {
+            setMultiLineText(Text2, DecToHex(ParseNumberStrict(Text1->text())));
+        }
+    });
+}
+
+Binary::Binary(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Binary"));
+    setWindowTitle(QStringLiteral("Binary to Number"));
+
+    Option1 = named(new QRadioButton(QStringLiteral("Binary to Number"), this), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Number to Binary"), this), "Option2");
+    Option1->setChecked(true);
+    Label1 = named(new QLabel(QStringLiteral("-> (1 to 2147483647)"), this), "Label1");
+    Command1 = convertButton(this);
+    Command1->setMinimumWidth(twips(1215));
+    Text1 = named(new QPlainTextEdit(this), "Text1");
+    Text1->setMinimumSize(twips(3255), twips(1125));
+    EnterClicksDefaultButton(Text1);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    grid->addWidget(Command1, 0, 1, Qt::AlignRight);
+    grid->addWidget(Option1, 1, 0);
+    grid->addWidget(Option2, 2, 0);
+    grid->addWidget(Label1, 2, 1);
+    grid->addWidget(Text1, 3, 0, 1, 2);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Command1);
+    setTabOrder(Command1, Text1);
+
+    connect(Command1, &QPushButton::clicked, this, &Binary::Command1_Click);
+}
+
+void Binary::Command1_Click() {
+    silentErrorExit([&] {
+        const QString text = multiLineText(Text1);
+        if (Option1->isChecked())
+            setMultiLineText(Text1, FormatNumberText(onluk(text)));
+        else if (Option2->isChecked())
+            setMultiLineText(Text1, ToBinary(toInt32(ParseNumberStrict(text))));
+    });
+}
+
+SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("SecondsMin"));
+    setWindowTitle(QStringLiteral("Seconds to Minutes to Hours"));
+
+    QFont bold = font();
+    bold.setBold(true);
+    Text1 = named(new QLineEdit(this), "Text1");
+    Text1->setFont(bold);
+    Text1->setMinimumWidth(twips(2295));
+    Command1 = convertButton(this);
+    Command1->setMinimumWidth(twips(1215));
+    Text2 = named(new QLineEdit(this), "Text2");
+    Text2->setFont(bold);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(360), twips(240), twips(360), twips(240));
+    layout->setSpacing(twips(195));
+    layout->addWidget(Text1);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    layout->addWidget(Text2);
+
+    connect(Command1, &QPushButton::clicked, this, &SecondsMin::Command1_Click);
+}
+
+void SecondsMin::Command1_Click() {
+    silentErrorExit([&] { Text2->setText(SecondsToMinSec(ParseNumberStrict(Text1->text()))); });
+}
+
+} // namespace zq

@@ -1,0 +1,71 @@
+#include "convert/temperature_window.h"
+
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/text_boxes.h"
+#include "convert/temperature.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zq {
+
+FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("FahrenheitC"));
+    setWindowTitle(QStringLiteral("Temperature Converter"));
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setMinimumWidth(twips(1335));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert); // typed text never becomes a new scale
+    Combo1->setMinimumWidth(twips(1335));
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setMinimumSize(twips(2775), twips(1515));
+    Command1 = new QPushButton(QStringLiteral("Convert"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setMinimumSize(twips(1335), twips(375));
+    DefaultButton(Command1);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(twips(120), twips(240), twips(120), twips(90));
+    grid->addWidget(Text2, 0, 0);
+    grid->addWidget(Combo1, 0, 1);
+    grid->addWidget(Text1, 1, 0, 1, 2);
+    grid->addWidget(Command1, 2, 0, 1, 2, Qt::AlignHCenter);
+    setTabOrder(Text2, Combo1);
+    setTabOrder(Combo1, Text1);
+    setTabOrder(Text1, Command1);
+
+    connect(Command1, &QPushButton::clicked, this, &FahrenheitC::Command1_Click);
+    Form_Load();
+}
+
+void FahrenheitC::Form_Load() {
+    Combo1->addItems({QStringLiteral("Celsius"), QStringLiteral("Delisle"),
+                      QStringLiteral("Fahrenheit"), QStringLiteral("Kelvin"),
+                      QStringLiteral("Newton"), QStringLiteral("Rankine"),
+                      QStringLiteral("Réaumur"), QStringLiteral("Rømer")});
+    // Nothing picked; the text field shows the scale used until another is chosen.
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QStringLiteral("Celsius"));
+}
+
+void FahrenheitC::Command1_Click() {
+    silentErrorExit([&] {
+        Text1->clear();
+        const QString scale = Combo1->currentText();
+        if (!temperatureScaleIndex(scale))
+            return;
+        const double x = ParseNumberStrict(Text2->text());
+        setMultiLineText(Text1, ConvertTemperature(scale, x));
+    });
+}
+
+} // namespace zq
