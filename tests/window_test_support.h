@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/main_window.h"
 #include "common/messages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QList>
+#include <QListWidget>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -51,4 +54,27 @@ inline std::shared_ptr<ModalProbe> onNextModal(std::function<void(QWidget *)> ac
         });
     });
     return probe;
+}
+
+// Opens the title from the main list twice, typing into the first input box each time and
+// closing with Escape: each opening must show the named window with its designed (empty)
+// input again.
+inline void verifyOpensAfreshFromCatalog(const QString &title, const QString &windowName) {
+    zq::Main main;
+    main.show();
+    main.List1->setCurrentItem(main.List1->findItems(title, Qt::MatchExactly).value(0));
+    for (int opening = 0; opening < 2; ++opening) {
+        bool startedEmpty = false;
+        const auto probe = onNextModal([&startedEmpty](QWidget *modal) {
+            auto *input = modal->findChild<QLineEdit *>();
+            startedEmpty = !input || input->text().isEmpty();
+            if (input)
+                QTest::keyClicks(input, "42");
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+        });
+        QTest::keyClick(main.List1, Qt::Key_Return);
+        QCOMPARE(probe->openedName, windowName);
+        QVERIFY(!probe->leftOpen);
+        QVERIFY(startedEmpty);
+    }
 }

@@ -6,6 +6,9 @@
 #include "convert/factor_converter.h"
 #include "convert/number_bases_window.h"
 #include "convert/temperature_window.h"
+#include "numbers/common_factors_window.h"
+#include "numbers/fraction_window.h"
+#include "numbers/primes_window.h"
 
 #include <array>
 
@@ -29,6 +32,15 @@ constexpr std::array Registry = {
     Registration{"Binary", &make<Binary>},
     Registration{"ByteConvert", &createFactorConverter},
     Registration{"DegGradRad", &createFactorConverter},
+    Registration{"Divisibility", &make<Divisibility>},
+    Registration{"DivisibilityRules", &make<DivisibilityRules>},
+    Registration{"FractionEquality", &make<FractionEquality>},
+    Registration{"FractionMix", &make<FractionMix>},
+    Registration{"GreatestCommon", &make<GreatestCommon>},
+    Registration{"LeastCommon", &make<LeastCommon>},
+    Registration{"PrimeFactor", &make<PrimeFactor>},
+    Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
+    Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
     Registration{"ElectricCurrent", &createFactorConverter},
     Registration{"FahrenheitC", &make<FahrenheitC>},
     Registration{"HexDecA", &make<HexDecA>},

@@ -257,12 +257,15 @@ QString withDecimalSeparator(const char *ascii, int length) {
     return QString::fromLatin1(ascii, length).replace(QLatin1Char('.'), separator);
 }
 
-// Formats x rounded to `digits` significant digits in the general number format.
-QString formatGeneral(double x, int digits) {
+// Writes x rounded to `digits` significant digits in the general number format, with "." as
+// the decimal point, into out (48 characters); returns the length.
+int formatGeneralAscii(double x, int digits, char *out) {
     if (!std::isfinite(x))
         throw CalcError(CalcError::Kind::Overflow, "number out of range");
-    if (x == 0)
-        return QStringLiteral("0");
+    if (x == 0) {
+        out[0] = '0';
+        return 1;
+    }
 
     char scientific[48];
     const auto converted = std::to_chars(scientific, scientific + sizeof scientific, x,
@@ -283,7 +286,6 @@ QString formatGeneral(double x, int digits) {
     while (count > 1 && mantissa[count - 1] == '0')
         --count;
 
-    char out[48];
     int n = 0;
     if (negative)
         out[n++] = '-';
@@ -299,7 +301,7 @@ QString formatGeneral(double x, int digits) {
         const int magnitude = std::abs(exponent);
         if (magnitude < 10)
             out[n++] = '0';
-        n = static_cast<int>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
+        n = static_cast<int>(std::to_chars(out + n, out + 48, magnitude).ptr - out);
     } else if (exponent < 0) {
         out[n++] = '0';
         out[n++] = '.';
@@ -316,7 +318,23 @@ QString formatGeneral(double x, int digits) {
                 out[n++] = mantissa[k];
         }
     }
-    return withDecimalSeparator(out, n);
+    return n;
+}
+
+QString formatGeneral(double x, int digits) {
+    char out[48];
+    const int length = formatGeneralAscii(x, digits, out);
+    return withDecimalSeparator(out, length);
+}
+
+// The signed-number text form: "." whatever the locale, a space before a number that is not
+// negative.
+QString signedText(double x, int digits) {
+    char out[49];
+    out[0] = ' ';
+    const int length = formatGeneralAscii(x, digits, out + 1);
+    const bool negative = out[1] == '-';
+    return negative ? QString::fromLatin1(out + 1, length) : QString::fromLatin1(out, length + 1);
 }
 
 } // namespace
@@ -440,6 +458,14 @@ QString FormatNumberText(double x) {
 
 QString FormatSingleText(float x) {
     return formatGeneral(x, 7);
+}
+
+QString SignedNumberText(double x) {
+    return signedText(x, 15);
+}
+
+QString SignedSingleText(float x) {
+    return signedText(x, 7);
 }
 
 double RoundHalfEven(double x, int n) {

@@ -22,6 +22,11 @@ QString FormatNumberText(double x);
 // from a decimal exponent of 7 on.
 QString FormatSingleText(float x);
 
+// The signed-number text form of the general format: "." as the decimal point whatever the
+// locale, and one space before a number that is not negative (' 5', '-5', ' 1.5E+20').
+QString SignedNumberText(double x);
+QString SignedSingleText(float x);
+
 // Rounds x to n decimal places, ties to the even last digit, judged on x's exact value.
 double RoundHalfEven(double x, int n = 0);
 

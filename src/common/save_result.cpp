@@ -5,18 +5,51 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressDialog>
+
+#include <algorithm>
 
 namespace zq {
+
+namespace {
+
+bool reportFailure(QWidget *window, const QString &fileName, const QString &failure) {
+    const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    ShowMessage(window, QStringLiteral("Could not save to %1: %2").arg(path, failure),
+                MessageIcon::Critical);
+    return false;
+}
+
+} // namespace
 
 bool SaveResultText(QWidget *window, const QString &fileName, const QStringList &lines,
                     const QString &savedMessage) {
     const QString failure = appendResultRecord(fileName, lines);
-    if (!failure.isEmpty()) {
-        const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
-        ShowMessage(window, QStringLiteral("Could not save to %1: %2").arg(path, failure),
-                    MessageIcon::Critical);
-        return false;
+    if (!failure.isEmpty())
+        return reportFailure(window, fileName, failure);
+    ShowMessage(window, savedMessage);
+    return true;
+}
+
+bool SaveResultLines(QWidget *window, const QString &fileName, qint64 lineCount,
+                     const std::function<QStringList(qint64 first, qint64 count)> &lines,
+                     const QString &savedMessage) {
+    constexpr qint64 ChunkLines = 65536;
+    QProgressDialog progress(QStringLiteral("Saving..."), QStringLiteral("Cancel"), 0, 1000,
+                             window);
+    progress.setWindowTitle(ApplicationTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    for (qint64 first = 0; first < lineCount; first += ChunkLines) {
+        const QString failure =
+            appendResultRecord(fileName, lines(first, std::min(ChunkLines, lineCount - first)));
+        if (!failure.isEmpty())
+            return reportFailure(window, fileName, failure);
+        progress.setValue(int(std::min<qint64>(999, (first + ChunkLines) * 1000 / lineCount)));
+        if (progress.wasCanceled())
+            return false;
     }
+    progress.reset();
     ShowMessage(window, savedMessage);
     return true;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace zq {
@@ -12,5 +14,12 @@ namespace zq {
 // Returns whether the record was written.
 bool SaveResultText(QWidget *window, const QString &fileName, const QStringList &lines,
                     const QString &savedMessage);
+
+// Saves a long list of lines in chunks (each chunk one record write), made on demand by
+// lines(first, count); a progress dialog with Cancel appears when it takes long, and Cancel
+// stops after the chunk being written, without a message. Returns whether all was written.
+bool SaveResultLines(QWidget *window, const QString &fileName, qint64 lineCount,
+                     const std::function<QStringList(qint64 first, qint64 count)> &lines,
+                     const QString &savedMessage);
 
 } // namespace zq

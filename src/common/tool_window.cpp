@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -75,7 +76,19 @@ void ToolWindow::setResizable(bool resizable) {
     setWindowFlags(flags);
 }
 
+QAction *ToolWindow::MenuBarItem(const char *name, const QString &caption) {
+    if (!m_menuBar)
+        m_menuBar = new QMenuBar(this);
+    if (layout())
+        layout()->setMenuBar(m_menuBar);
+    QAction *item = m_menuBar->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    return item;
+}
+
 void ToolWindow::showEvent(QShowEvent *event) {
+    if (layout() && m_menuBar)
+        layout()->setMenuBar(m_menuBar);
     if (layout())
         layout()->setSizeConstraint(m_resizable ? QLayout::SetDefaultConstraint
                                                 : QLayout::SetFixedSize);

@@ -4,7 +4,9 @@
 
 #include <functional>
 
+class QAction;
 class QKeyEvent;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -47,9 +49,13 @@ protected:
     // Resizable windows get minimise and maximise buttons and no fixed size.
     void setResizable(bool resizable);
 
+    // A top-level menu-bar item that acts when clicked ("Save", "Help").
+    QAction *MenuBarItem(const char *name, const QString &caption);
+
     void showEvent(QShowEvent *event) override;
 
 private:
+    QMenuBar *m_menuBar = nullptr;
     QPushButton *m_cancelButton = nullptr;
     bool m_closeOnEscape = true;
     bool m_resizable = false;

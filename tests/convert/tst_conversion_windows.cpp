@@ -1,4 +1,3 @@
-#include "app/main_window.h"
 #include "app/window_registry.h"
 #include "test_support.h"
 #include "window_test_support.h"
@@ -257,27 +256,10 @@ void TestConversionWindows::opensFromCatalog_data() {
         QTest::newRow(row[1]) << row[0] << row[1];
 }
 
-// Opening from the main list, typing, closing with Escape, and opening again starts afresh.
 void TestConversionWindows::opensFromCatalog() {
     QFETCH(QString, title);
     QFETCH(QString, window);
-    zq::Main main;
-    main.show();
-    main.List1->setCurrentItem(main.List1->findItems(title, Qt::MatchExactly).value(0));
-    for (int opening = 0; opening < 2; ++opening) {
-        bool startedEmpty = false;
-        const auto probe = onNextModal([&startedEmpty](QWidget *modal) {
-            auto *input = modal->findChild<QLineEdit *>();
-            startedEmpty = !input || input->text().isEmpty();
-            if (input)
-                QTest::keyClicks(input, "42");
-            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
-        });
-        QTest::keyClick(main.List1, Qt::Key_Return);
-        QCOMPARE(probe->openedName, window);
-        QVERIFY(!probe->leftOpen);
-        QVERIFY(startedEmpty);
-    }
+    verifyOpensAfreshFromCatalog(title, window);
 }
 
 void TestConversionWindows::temperatureWindow() {

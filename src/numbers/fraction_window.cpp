@@ -1,0 +1,177 @@
+#include "numbers/fraction_window.h"
+
+#include "common/error_rules.h"
+#include "common/text_boxes.h"
+#include "numbers/fraction_calculator.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace zq {
+namespace {
+
+QLineEdit *termBox(const char *name, QWidget *parent) {
+    auto *box = named(new QLineEdit(parent), name);
+    box->setMaximumWidth(twips(900));
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QLabel *fractionBar(const QString &bar, QWidget *parent) {
+    // Both bars of each window carry the name Label1.
+    return named(new QLabel(bar, parent), "Label1");
+}
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent) {
+    auto *created = named(new QPushButton(caption, parent), name);
+    created->setMinimumHeight(twips(375));
+    return created;
+}
+
+void fillIfEmpty(QLineEdit *box, const QString &text) {
+    if (box->text().isEmpty())
+        box->setText(text);
+}
+
+} // namespace
+
+FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("FractionMix"));
+    setWindowTitle(QStringLiteral("Fraction Calculator"));
+
+    Text6 = termBox("Text6", this);
+    Text1 = termBox("Text1", this);
+    Text2 = termBox("Text2", this);
+    Combo1 = named(new QComboBox(this), "Combo1");
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Text7 = termBox("Text7", this);
+    Text3 = termBox("Text3", this);
+    Text4 = termBox("Text4", this);
+    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
+    DefaultButton(Command1);
+    Text5 = named(new QPlainTextEdit(this), "Text5");
+    Text5->setMinimumSize(twips(4200), twips(1700));
+    SelectAllOnCtrlA(Text5);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text6, 1, 0);
+    grid->addWidget(Text1, 0, 1);
+    grid->addWidget(fractionBar(QStringLiteral("________"), this), 1, 1, Qt::AlignCenter);
+    grid->addWidget(Text2, 2, 1);
+    grid->addWidget(Combo1, 1, 2);
+    grid->addWidget(Text7, 1, 3);
+    grid->addWidget(Text3, 0, 4);
+    grid->addWidget(fractionBar(QStringLiteral("________"), this), 1, 4, Qt::AlignCenter);
+    grid->addWidget(Text4, 2, 4);
+    grid->addWidget(Command1, 3, 0, 1, 5, Qt::AlignHCenter);
+    grid->addWidget(Text5, 4, 0, 1, 5);
+    setTabOrder(Text6, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Combo1);
+    setTabOrder(Combo1, Text7);
+    setTabOrder(Text7, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Command1);
+    setTabOrder(Command1, Text5);
+
+    connect(Command1, &QPushButton::clicked, this, &FractionMix::Command1_Click);
+    Form_Load();
+}
+
+void FractionMix::Form_Load() {
+    Combo1->addItems(
+        {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")});
+    Combo1->setCurrentIndex(0);
+}
+
+void FractionMix::Command1_Click() {
+    fillIfEmpty(Text6, QStringLiteral("0"));
+    fillIfEmpty(Text7, QStringLiteral("0"));
+    silentErrorExit([&] {
+        const auto text =
+            FractionMixText({Text6->text(), Text1->text(), Text2->text()}, Combo1->currentText(),
+                            {Text7->text(), Text3->text(), Text4->text()});
+        if (text)
+            setMultiLineText(Text5, *text);
+    });
+}
+
+FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("FractionEquality"));
+    setWindowTitle(QStringLiteral("Fraction Equation Solver"));
+
+    Text1 = termBox("Text1", this);
+    Text2 = termBox("Text2", this);
+    Label2 = named(new QLabel(QStringLiteral("="), this), "Label2");
+    Text3 = termBox("Text3", this);
+    Text4 = termBox("Text4", this);
+    Command1 = button(QStringLiteral("Solve"), "Command1", this);
+    DefaultButton(Command1);
+    Text5 = named(new QPlainTextEdit(this), "Text5");
+    Text5->setMinimumSize(twips(3000), twips(1300));
+    SelectAllOnCtrlA(Text5);
+    Command2 = button(QStringLiteral("Sample"), "Command2", this);
+    Command3 = button(QStringLiteral("Clear"), "Command3", this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(fractionBar(QStringLiteral("_______"), this), 1, 0, Qt::AlignCenter);
+    grid->addWidget(Text2, 2, 0);
+    grid->addWidget(Label2, 1, 1, Qt::AlignCenter);
+    grid->addWidget(Text3, 0, 2);
+    grid->addWidget(fractionBar(QStringLiteral("_______"), this), 1, 2, Qt::AlignCenter);
+    grid->addWidget(Text4, 2, 2);
+    grid->addWidget(Command1, 1, 3);
+    grid->addWidget(Text5, 3, 0, 1, 4);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    grid->addLayout(buttons, 4, 0, 1, 4);
+
+    connect(Command1, &QPushButton::clicked, this, &FractionEquality::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FractionEquality::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FractionEquality::Command3_Click);
+}
+
+void FractionEquality::Command1_Click() {
+    const std::array<QLineEdit *, 4> boxes = {Text1, Text2, Text3, Text4};
+    for (QLineEdit *box : boxes) {
+        QString text = box->text();
+        text.replace(QLatin1Char('X'), QLatin1Char('x'));
+        box->setText(text);
+        fillIfEmpty(box, QStringLiteral("x"));
+    }
+    silentErrorExit([&] {
+        const std::array<QString, 4> terms = {Text1->text(), Text2->text(), Text3->text(),
+                                              Text4->text()};
+        for (int position = 0; position < 4; ++position)
+            if (terms[position] == QLatin1String("x"))
+                setMultiLineText(Text5, ProportionWorking(position, terms));
+    });
+}
+
+void FractionEquality::Command2_Click() {
+    silentErrorExit([&] {
+        Text1->setText(QStringLiteral("9"));
+        Text2->setText(QStringLiteral("x"));
+        Text3->setText(QStringLiteral("12"));
+        Text4->setText(QStringLiteral("4"));
+        setMultiLineText(Text5, ProportionWorking(1, {Text1->text(), Text2->text(), Text3->text(),
+                                                      Text4->text()}));
+    });
+}
+
+void FractionEquality::Command3_Click() {
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4})
+        box->clear();
+    Text5->clear();
+}
+
+} // namespace zq

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace zq {
+
+// k is prime unless a whole number j from 2 to k - 1 divides k rounded to a 32-bit integer;
+// so 1, 0, every negative number and anything below 3 are judged prime. Throws CalcError when
+// k needs judging and lies beyond the 32-bit range.
+bool IsPrimeByTrialDivision(double k);
+
+// The prime factors of n rounded to a 32-bit integer, dividing by 2, 3, 4, ... up to n as it
+// was given; every factor is followed by " * " ('12' gives "2 * 2 * 3 * "). Empty below 2.
+// Throws CalcError when n is at least 2 and beyond the 32-bit range.
+QString PrimeFactorText(double n);
+
+// Row count of the prime table for an upper end N: every whole number from 1 to N.
+std::int64_t primeTableRowCount(double n);
+
+// One line of the prime table: " 7   prime", " 8   non-prime".
+QString primeTableLine(std::int64_t i, bool prime);
+QString primeTableLine(std::int64_t i);
+
+// Verdicts for first, first + 1, ..., first + count - 1 (first >= 1), by a sieve: the same
+// verdicts as IsPrimeByTrialDivision, for whole runs of the table at once.
+std::vector<bool> primeVerdicts(std::int64_t first, std::int64_t count);
+
+// The lines of the prime table for 1 to N.
+QStringList PrimeTableLines(double n);
+// The lines for first to first + count - 1.
+QStringList primeTableLines(std::int64_t first, std::int64_t count);
+
+struct DivisibilityOutcome {
+    QString remainder;
+    QString verdict;
+};
+
+// Remainder of dividend by divisor (both read strictly, rounded to 32-bit integers; the sign
+// of the dividend) and the verdict naming the divisor text as typed. Throws CalcError for a
+// text that is not a number, a value beyond 32 bits or a divisor of 0.
+DivisibilityOutcome DivisibilityResult(const QString &dividendText, const QString &divisorText);
+
+} // namespace zq

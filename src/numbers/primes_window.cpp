@@ -1,0 +1,261 @@
+#include "numbers/primes_window.h"
+
+#include "common/error_rules.h"
+#include "common/lazy_list_view.h"
+#include "common/messages.h"
+#include "common/number_rules.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "numbers/primes.h"
+
+#include <QAbstractListModel>
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace zq {
+
+// The prime table's lines, made when the view asks for them.
+class PrimeTableModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setUpperEnd(int rows) {
+        beginResetModel();
+        m_rows = rows;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : m_rows;
+    }
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows)
+            return {};
+        return primeTableLine(std::int64_t(index.row()) + 1);
+    }
+
+private:
+    int m_rows = 0;
+};
+
+namespace {
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent) {
+    auto *created = named(new QPushButton(caption, parent), name);
+    created->setMinimumHeight(twips(375));
+    return created;
+}
+
+// Text boxes whose exact text "0" or "" means no number was entered.
+bool isNothingEntered(const QLineEdit *box) {
+    return box->text().isEmpty() || box->text() == QLatin1String("0");
+}
+
+} // namespace
+
+PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("PrimeFactor"));
+    setWindowTitle(QStringLiteral("Prime Factor Calculator"));
+
+    Text1 = named(new QLineEdit(this), "Text1");
+    Text1->setMaxLength(8);
+    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
+    DefaultButton(Command1);
+    Text2 = named(new QPlainTextEdit(this), "Text2");
+    Text2->setMinimumSize(twips(3500), twips(1200));
+    Label1 = named(new QLabel(this), "Label1");
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Command1, 0, 1);
+    grid->addWidget(Text2, 1, 0, 1, 2);
+    grid->addWidget(Label1, 2, 0, 1, 2);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+
+    connect(Command1, &QPushButton::clicked, this, &PrimeFactor::Command1_Click);
+    connect(Save, &QAction::triggered, this, &PrimeFactor::Save_Click);
+}
+
+void PrimeFactor::Command1_Click() {
+    silentErrorExit([&] {
+        Text2->clear();
+        Label1->setText(QStringLiteral("Please wait..."));
+        setMultiLineText(Text2, PrimeFactorText(ParseNumber(Text1->text())));
+        const bool prime = IsPrimeByTrialDivision(ParseNumber(Text1->text()));
+        Label1->setText(prime ? QStringLiteral("is prime number")
+                              : QStringLiteral("is non-prime number"));
+        if (isNothingEntered(Text1))
+            Label1->clear();
+    });
+}
+
+void PrimeFactor::Save_Click() {
+    SaveResultText(this, QStringLiteral("PrimeFactors.txt"),
+                   {QStringLiteral("\r\n") + multiLineText(Text2) + QStringLiteral("= ") +
+                    Text1->text() + QLatin1Char(' ') + Label1->text()},
+                   QStringLiteral("Saved to the program's location."));
+}
+
+PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("PrimeNonPrime"));
+    setWindowTitle(QStringLiteral("Prime,Non-Prime Numbers"));
+
+    Text1 = named(new QLineEdit(this), "Text1");
+    Command1 = button(QStringLiteral("Show"), "Command1", this);
+    DefaultButton(Command1);
+    List1 = named(new LazyListView(this), "List1");
+    List1->setMinimumSize(twips(3500), twips(3000));
+    m_table = new PrimeTableModel(this);
+    List1->setModel(m_table);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Command1, 0, 1);
+    grid->addWidget(List1, 1, 0, 1, 2);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+
+    connect(Command1, &QPushButton::clicked, this, &PrimeNonPrime::Command1_Click);
+    connect(Save, &QAction::triggered, this, &PrimeNonPrime::Save_Click);
+}
+
+void PrimeNonPrime::Command1_Click() {
+    if (isNothingEntered(Text1))
+        ShowMessage(this, QStringLiteral("Enter the Number!"), MessageIcon::Information,
+                    MessageButtons::Ok, QStringLiteral("Prime,Non-Prime"));
+    silentErrorExit([&] {
+        m_table->setUpperEnd(0);
+        const double n = ParseNumberStrict(Text1->text());
+        // The list holds at most one line per 32-bit number: a larger N reads like no number.
+        if (n > std::numeric_limits<int>::max())
+            throw CalcError(CalcError::Kind::Overflow, "too many lines");
+        m_table->setUpperEnd(int(primeTableRowCount(n)));
+    });
+}
+
+void PrimeNonPrime::Save_Click() {
+    SaveResultLines(
+        this, QStringLiteral("PrimeNon-PrimeNumbers.txt"), m_table->rowCount(),
+        [](qint64 first, qint64 count) { return primeTableLines(first + 1, count); },
+        QStringLiteral("Saved to the program's location!"));
+}
+
+Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Divisibility"));
+    setWindowTitle(QStringLiteral("Divisibility Calculator"));
+
+    Text1 = named(new QLineEdit(this), "Text1");
+    Text1->setMaxLength(9);
+    Text12 = named(new QLineEdit(this), "Text12");
+    Text12->setMaxLength(6);
+    // The remainder box is never shown: the verdict carries the remainder.
+    Text5 = named(new QLineEdit(this), "Text5");
+    Text5->setVisible(false);
+    Label5 = named(new QLabel(QStringLiteral("Divisible by x"), this), "Label5");
+    Label5->setMinimumWidth(twips(3600));
+    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
+    Command2 = button(QStringLiteral("Rules"), "Command2", this);
+    DefaultButton(Command1);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Text12, 0, 1);
+    grid->addWidget(Command1, 1, 0);
+    grid->addWidget(Command2, 1, 1);
+    grid->addWidget(Label5, 2, 0, 1, 2);
+    setTabOrder(Text1, Text12);
+    setTabOrder(Text12, Command1);
+    setTabOrder(Command1, Command2);
+
+    connect(Command1, &QPushButton::clicked, this, &Divisibility::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Divisibility::Command2_Click);
+}
+
+void Divisibility::Command1_Click() {
+    silentErrorExit([&] {
+        const auto result = DivisibilityResult(Text1->text(), Text12->text());
+        Text5->setText(result.remainder);
+        Label5->setText(result.verdict);
+    });
+}
+
+void Divisibility::Command2_Click() {
+    ShowToolModal(new DivisibilityRules);
+}
+
+namespace {
+
+constexpr const char *RulesLeft[] = {
+    "Divisible by 2:",
+    "The last digit is even (0,2,4,6,8).",
+    "",
+    "Divisible by 3:",
+    "The sum of the digits is divisible by 3.",
+    "",
+    "Divisible by 4:",
+    "The last two digits are divisible by 4.",
+    "Or last two digits are 0.",
+    "",
+    "Divisible by 5:",
+    "The last digit is 0 or 5.",
+    "",
+    "Divisible by 6:",
+    "The number is divisible by both 2 and 3.",
+};
+
+constexpr const char *RulesRight[] = {
+    "Divisible by 7:",
+    "Take the last digit, double it, and subtract it from the rest of the number. Example: "
+    "308  (8x2=16, 30-16=14)",
+    "",
+    "Divisible by 8:",
+    "The last three digits are divisible by 8.",
+    "Or last three digits are 0.",
+    "",
+    "Divisible by 9:",
+    "The sum of the digits is divisible by 9.",
+    "",
+    "Divisible by 10:",
+    "The last digit is 0.",
+};
+
+template <std::size_t N> QString linesOf(const char *const (&lines)[N]) {
+    QStringList text;
+    for (const char *line : lines)
+        text << QString::fromLatin1(line);
+    return text.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+DivisibilityRules::DivisibilityRules(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("DivisibilityRules"));
+    setWindowTitle(QStringLiteral("Divisibility Rules"));
+
+    Label1 = named(new QLabel(linesOf(RulesLeft), this), "Label1");
+    Label2 = named(new QLabel(linesOf(RulesRight), this), "Label2");
+    Label2->setWordWrap(true);
+    Label2->setMinimumWidth(twips(3600));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Command1 = button(QStringLiteral("OK"), "Command1", this);
+    DefaultButton(Command1);
+    CancelButton(Command1);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(Command1, 1, 0, 1, 2, Qt::AlignHCenter);
+
+    connect(Command1, &QPushButton::clicked, this, &DivisibilityRules::Command1_Click);
+}
+
+void DivisibilityRules::Command1_Click() {
+    close();
+}
+
+} // namespace zq

@@ -1,0 +1,436 @@
+#include "app/window_registry.h"
+#include "common/lazy_list_view.h"
+#include "test_support.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QWidget> open(const QString &name) {
+    std::unique_ptr<QWidget> window(zq::createWindow(name));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    return window;
+}
+
+template <class Control = QWidget> Control *control(QWidget *window, const QString &name) {
+    return window->findChild<Control *>(name);
+}
+
+void setText(QWidget *window, const QString &box, const QString &text) {
+    control<QLineEdit>(window, box)->setText(text);
+}
+
+// Types into the box as a user would, replacing what it held, and presses Enter.
+void typeAndEnter(QWidget *window, const QString &box, const QString &text) {
+    auto *line = control<QLineEdit>(window, box);
+    line->setFocus();
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClicks(line, text);
+    QTest::keyClick(line, Qt::Key_Return);
+}
+
+QString textOf(QWidget *window, const QString &name) {
+    if (auto *line = control<QLineEdit>(window, name))
+        return line->text();
+    if (auto *label = control<QLabel>(window, name))
+        return label->text();
+    return control<QPlainTextEdit>(window, name)->toPlainText();
+}
+
+QByteArray fileContents(const QString &fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList tableLines(QWidget *window) {
+    QAbstractItemModel *model = control<zq::LazyListView>(window, "List1")->model();
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->index(row, 0).data().toString();
+    return lines;
+}
+
+} // namespace
+
+class TestNumbersWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void primeFactorWindow_data();
+    void primeFactorWindow();
+    void primeFactorSavesTwice();
+    void primeTableWindow();
+    void primeTableAsksForANumber_data();
+    void primeTableAsksForANumber();
+    void primeTableLargest();
+    void primeTableSaves();
+    void divisibilityWindow();
+    void divisibilityRules();
+    void twoNumberWindows_data();
+    void twoNumberWindows();
+    void fractionCalculator();
+    void fractionEquation();
+    void opensFromCatalog_data();
+    void opensFromCatalog();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_savedFolder;
+};
+
+void TestNumbersWindows::initTestCase() {
+    QLocale::setDefault(pointLocale());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestNumbersWindows::init() {
+    m_savedFolder = QDir::currentPath();
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    QDir::setCurrent(m_folder->path());
+}
+
+void TestNumbersWindows::cleanup() {
+    QDir::setCurrent(m_savedFolder);
+    m_folder.reset();
+}
+
+void TestNumbersWindows::primeFactorWindow_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("factors");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("12") << "12"
+                        << "2 * 2 * 3 * "
+                        << "is non-prime number";
+    QTest::newRow("2") << "2"
+                       << "2 * "
+                       << "is prime number";
+    QTest::newRow("1") << "1"
+                       << ""
+                       << "is prime number";
+    QTest::newRow("negative") << "-9"
+                              << ""
+                              << "is prime number";
+    QTest::newRow("0") << "0"
+                       << ""
+                       << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("00 is not exactly 0") << "00"
+                                         << ""
+                                         << "is prime number";
+    QTest::newRow("8-digit prime") << "99999989"
+                                   << "99999989 * "
+                                   << "is prime number";
+    QTest::newRow("beyond 32 bits") << "1e99"
+                                    << ""
+                                    << "Please wait...";
+}
+
+void TestNumbersWindows::primeFactorWindow() {
+    QFETCH(QString, typed);
+    QFETCH(QString, factors);
+    QFETCH(QString, verdict);
+    const auto window = open("PrimeFactor");
+    QCOMPARE(window->windowTitle(), QStringLiteral("Prime Factor Calculator"));
+    QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 8);
+    control<QPlainTextEdit>(window.get(), "Text2")->setPlainText("old");
+    typeAndEnter(window.get(), "Text1", typed);
+    QCOMPARE(textOf(window.get(), "Text2"), factors);
+    QCOMPARE(textOf(window.get(), "Label1"), verdict);
+}
+
+void TestNumbersWindows::primeFactorSavesTwice() {
+    MessageRecorder messages;
+    const auto window = open("PrimeFactor");
+    typeAndEnter(window.get(), "Text1", "12");
+    auto *save = control<QAction>(window.get(), "Save");
+    save->trigger();
+    save->trigger();
+    QCOMPARE(fileContents("PrimeFactors.txt"),
+             QByteArray("\r\n2 * 2 * 3 * = 12 is non-prime number\r\n"
+                        "\r\n2 * 2 * 3 * = 12 is non-prime number\r\n"));
+    QCOMPARE(messages.messages.size(), 2);
+    QCOMPARE(messages.messages[1].text, QStringLiteral("Saved to the program's location."));
+}
+
+void TestNumbersWindows::primeTableWindow() {
+    MessageRecorder messages;
+    const auto window = open("PrimeNonPrime");
+    QCOMPARE(window->windowTitle(), QStringLiteral("Prime,Non-Prime Numbers"));
+    typeAndEnter(window.get(), "Text1", "5");
+    QCOMPARE(tableLines(window.get()), (QStringList{" 1   prime", " 2   prime", " 3   prime",
+                                                    " 4   non-prime", " 5   prime"}));
+    // Text that is not a number clears the list and ends there.
+    typeAndEnter(window.get(), "Text1", "abc");
+    QCOMPARE(tableLines(window.get()), QStringList());
+    QVERIFY(messages.messages.isEmpty());
+}
+
+void TestNumbersWindows::primeTableAsksForANumber_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("0") << "0";
+}
+
+void TestNumbersWindows::primeTableAsksForANumber() {
+    QFETCH(QString, typed);
+    MessageRecorder messages;
+    const auto window = open("PrimeNonPrime");
+    typeAndEnter(window.get(), "Text1", "3");
+    typeAndEnter(window.get(), "Text1", typed);
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].text, QStringLiteral("Enter the Number!"));
+    QCOMPARE(messages.messages[0].caption, QStringLiteral("Prime,Non-Prime"));
+    QCOMPARE(int(messages.messages[0].icon), int(zq::MessageIcon::Information));
+    QCOMPARE(tableLines(window.get()), QStringList());
+}
+
+void TestNumbersWindows::primeTableLargest() {
+    const auto window = open("PrimeNonPrime");
+    auto *list = control<zq::LazyListView>(window.get(), "List1");
+    typeAndEnter(window.get(), "Text1", "2147483647");
+    QCOMPARE(list->model()->rowCount(), 2147483647);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentIndex().row(), 2147483646);
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral(" 2147483647   prime"));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+    QCOMPARE(list->indexAt(list->visualRect(list->currentIndex()).center()), list->currentIndex());
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral(" 2147483646   non-prime"));
+    // One more than the list can hold is read like no number: the list is left empty.
+    typeAndEnter(window.get(), "Text1", "2147483648");
+    QCOMPARE(list->model()->rowCount(), 0);
+}
+
+void TestNumbersWindows::primeTableSaves() {
+    MessageRecorder messages;
+    const auto window = open("PrimeNonPrime");
+    typeAndEnter(window.get(), "Text1", "5");
+    control<QAction>(window.get(), "Save")->trigger();
+    control<QAction>(window.get(), "Save")->trigger();
+    const QByteArray five = " 1   prime\r\n 2   prime\r\n 3   prime\r\n 4   non-prime\r\n"
+                            " 5   prime\r\n";
+    QCOMPARE(fileContents("PrimeNon-PrimeNumbers.txt"), five + five);
+    QCOMPARE(messages.messages.size(), 2);
+    QCOMPARE(messages.messages[0].text, QStringLiteral("Saved to the program's location!"));
+
+    // Far more lines than a 16-bit counter could count are all written.
+    QFile::remove("PrimeNon-PrimeNumbers.txt");
+    typeAndEnter(window.get(), "Text1", "100000");
+    control<QAction>(window.get(), "Save")->trigger();
+    const QList<QByteArray> lines = fileContents("PrimeNon-PrimeNumbers.txt").split('\n');
+    QCOMPARE(lines.size(), 100001);
+    QCOMPARE(lines[99998], QByteArray(" 99999   non-prime\r"));
+    QCOMPARE(lines[99990], QByteArray(" 99991   prime\r"));
+}
+
+void TestNumbersWindows::divisibilityWindow() {
+    const auto window = open("Divisibility");
+    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Divisible by x"));
+    QVERIFY(!control(window.get(), "Text5")->isVisible());
+    QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 9);
+    QCOMPARE(control<QLineEdit>(window.get(), "Text12")->maxLength(), 6);
+    setText(window.get(), "Text1", "10");
+    typeAndEnter(window.get(), "Text12", "5");
+    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Divisible by 5"));
+    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("0"));
+    setText(window.get(), "Text1", "-7");
+    typeAndEnter(window.get(), "Text12", "3");
+    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Not divisible by 3 , remainder -1"));
+    typeAndEnter(window.get(), "Text12", "0");
+    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Not divisible by 3 , remainder -1"));
+    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("-1"));
+}
+
+void TestNumbersWindows::divisibilityRules() {
+    const auto window = open("Divisibility");
+    QString left;
+    QString right;
+    const auto probe = onNextModal([&](QWidget *rules) {
+        left = rules->findChild<QLabel *>("Label1")->text();
+        right = rules->findChild<QLabel *>("Label2")->text();
+        QTest::keyClick(rules, Qt::Key_Escape);
+    });
+    QTest::mouseClick(control(window.get(), "Command2"), Qt::LeftButton);
+    QCOMPARE(probe->openedName, QStringLiteral("DivisibilityRules"));
+    QVERIFY(!probe->leftOpen);
+    QVERIFY(left.startsWith("Divisible by 2:\nThe last digit is even (0,2,4,6,8).\n\n"));
+    QVERIFY(left.contains("The last two digits are divisible by 4.\nOr last two digits are 0."));
+    QVERIFY(left.endsWith("Divisible by 6:\nThe number is divisible by both 2 and 3."));
+    QVERIFY(right.contains("Example: 308  (8x2=16, 30-16=14)\n\nDivisible by 8:"));
+    QVERIFY(right.endsWith("Divisible by 10:\nThe last digit is 0."));
+}
+
+void TestNumbersWindows::twoNumberWindows_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("result"); // "unchanged": Text3 keeps its text
+    QTest::newRow("gcf") << "GreatestCommon"
+                         << "12"
+                         << "18"
+                         << "6";
+    QTest::newRow("gcf with 0") << "GreatestCommon"
+                                << "0"
+                                << "5"
+                                << "5";
+    QTest::newRow("gcf of fractions") << "GreatestCommon"
+                                      << "7.5"
+                                      << "2.5"
+                                      << "2.5";
+    QTest::newRow("gcf empty") << "GreatestCommon"
+                               << ""
+                               << "5"
+                               << "unchanged";
+    QTest::newRow("lcm") << "LeastCommon"
+                         << "4"
+                         << "6"
+                         << "12";
+    QTest::newRow("lcm negative") << "LeastCommon"
+                                  << "-4"
+                                  << "6"
+                                  << "12";
+    QTest::newRow("lcm of zeros") << "LeastCommon"
+                                  << "0"
+                                  << "0"
+                                  << "unchanged";
+    QTest::newRow("simplify") << "SimplifyingFraction"
+                              << "4"
+                              << "6"
+                              << "2/3";
+    QTest::newRow("simplify 0") << "SimplifyingFraction"
+                                << "0"
+                                << "4"
+                                << "0/1";
+    QTest::newRow("simplify over 0") << "SimplifyingFraction"
+                                     << "5"
+                                     << "0"
+                                     << "unchanged";
+    QTest::newRow("simplify letters") << "SimplifyingFraction"
+                                      << "a"
+                                      << "4"
+                                      << "unchanged";
+}
+
+void TestNumbersWindows::twoNumberWindows() {
+    QFETCH(QString, window);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, result);
+    const auto tool = open(window);
+    setText(tool.get(), "Text3", "unchanged");
+    setText(tool.get(), "Text1", first);
+    typeAndEnter(tool.get(), "Text2", second);
+    QCOMPARE(textOf(tool.get(), "Text3"), result);
+}
+
+void TestNumbersWindows::fractionCalculator() {
+    const auto window = open("FractionMix");
+    auto *op = control<QComboBox>(window.get(), "Combo1");
+    QCOMPARE(op->count(), 4);
+    QCOMPARE(op->currentText(), QStringLiteral("+"));
+    setText(window.get(), "Text6", "1");
+    setText(window.get(), "Text1", "1");
+    setText(window.get(), "Text2", "2");
+    setText(window.get(), "Text3", "2");
+    typeAndEnter(window.get(), "Text4", "3");
+    QCOMPARE(textOf(window.get(), "Text7"), QStringLiteral("0"));
+    const QString worked = "3/2 + 2/3 = \n3*3 + 2*2 / 2*3 = \n13/6 = \n13/6\n\nDecimal = "
+                           "2.16666666666667";
+    QCOMPARE(textOf(window.get(), "Text5"), worked);
+    // An operator that is not one of the four, or a zero divisor, changes nothing.
+    op->setEditText("x");
+    typeAndEnter(window.get(), "Text4", "3");
+    QCOMPARE(textOf(window.get(), "Text5"), worked);
+    op->setCurrentIndex(3);
+    setText(window.get(), "Text6", "");
+    setText(window.get(), "Text3", "0");
+    typeAndEnter(window.get(), "Text4", "5");
+    QCOMPARE(textOf(window.get(), "Text5"), worked);
+    QCOMPARE(textOf(window.get(), "Text6"), QStringLiteral("0"));
+    auto *result = control<QPlainTextEdit>(window.get(), "Text5");
+    QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(result->textCursor().selectedText().size(), worked.size());
+}
+
+void TestNumbersWindows::fractionEquation() {
+    const auto window = open("FractionEquality");
+    setText(window.get(), "Text1", "2");
+    setText(window.get(), "Text3", "4");
+    typeAndEnter(window.get(), "Text4", "10");
+    QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("x"));
+    QCOMPARE(textOf(window.get(), "Text5"),
+             QStringLiteral("2*10 = x*4\n20 = x*4\n20/4 = x\nx = 5"));
+    // A capital X is solved as x; a zero divisor leaves the working as it was.
+    setText(window.get(), "Text1", "3");
+    setText(window.get(), "Text2", "4");
+    setText(window.get(), "Text3", "6");
+    typeAndEnter(window.get(), "Text4", "X");
+    QCOMPARE(textOf(window.get(), "Text4"), QStringLiteral("x"));
+    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("3*x = 4*6\n3*x = 24\nx = 24/3\nx = 8"));
+    setText(window.get(), "Text1", "0");
+    typeAndEnter(window.get(), "Text4", "x");
+    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("3*x = 4*6\n3*x = 24\nx = 24/3\nx = 8"));
+    // Clear, then solve with every box empty: all become x, the working stays.
+    QTest::mouseClick(control(window.get(), "Command2"), Qt::LeftButton);
+    QCOMPARE(textOf(window.get(), "Text1"), QStringLiteral("9"));
+    QCOMPARE(textOf(window.get(), "Text5"),
+             QStringLiteral("9*4 = x*12\n36 = x*12\n36/12 = x\nx = 3"));
+    QTest::mouseClick(control(window.get(), "Command3"), Qt::LeftButton);
+    for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        QCOMPARE(textOf(window.get(), box), QString());
+    control<QPlainTextEdit>(window.get(), "Text5")->setPlainText("kept");
+    QTest::mouseClick(control(window.get(), "Command1"), Qt::LeftButton);
+    for (const char *box : {"Text1", "Text2", "Text3", "Text4"})
+        QCOMPARE(textOf(window.get(), box), QStringLiteral("x"));
+    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("kept"));
+}
+
+void TestNumbersWindows::opensFromCatalog_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("PrimeFactor") << "Prime Factor Calculator"
+                                 << "PrimeFactor";
+    QTest::newRow("PrimeNonPrime") << "Prime, Non-Prime Numbers"
+                                   << "PrimeNonPrime";
+    QTest::newRow("Divisibility") << "Divisibility Calculator"
+                                  << "Divisibility";
+    QTest::newRow("GreatestCommon") << "Greatest Common Factor Calculator"
+                                    << "GreatestCommon";
+    QTest::newRow("LeastCommon") << "Least Common Multiple Calculator"
+                                 << "LeastCommon";
+    QTest::newRow("SimplifyingFraction") << "Simplifying Fractions Calculator"
+                                         << "SimplifyingFraction";
+    QTest::newRow("FractionMix") << "Fraction Calculator"
+                                 << "FractionMix";
+    QTest::newRow("FractionEquality") << "Fraction Equation Solver"
+                                      << "FractionEquality";
+}
+
+void TestNumbersWindows::opensFromCatalog() {
+    QFETCH(QString, title);
+    QFETCH(QString, window);
+    verifyOpensAfreshFromCatalog(title, window);
+}
+
+QTEST_MAIN(TestNumbersWindows)
+#include "tst_numbers_windows.moc"
