@@ -8,7 +8,10 @@
 #include "convert/temperature_window.h"
 #include "numbers/common_factors_window.h"
 #include "numbers/fraction_window.h"
+#include "numbers/number_words_window.h"
 #include "numbers/primes_window.h"
+#include "numbers/roots_window.h"
+#include "numbers/series_window.h"
 
 #include <array>
 
@@ -28,29 +31,45 @@ template <class Window> QWidget *make(const QString &, QWidget *parent) {
 
 constexpr std::array Registry = {
     Registration{"About", &make<About>},
+    Registration{"ArithmeticProgression", &make<ArithmeticProgression>},
     Registration{"AstronomicalTime", &createFactorConverter},
     Registration{"Binary", &make<Binary>},
     Registration{"ByteConvert", &createFactorConverter},
     Registration{"DegGradRad", &createFactorConverter},
     Registration{"Divisibility", &make<Divisibility>},
     Registration{"DivisibilityRules", &make<DivisibilityRules>},
+    Registration{"DivisionOperation", &make<DivisionOperation>},
+    Registration{"ElectricCurrent", &createFactorConverter},
+    Registration{"Factorial", &make<Factorial>},
+    Registration{"FahrenheitC", &make<FahrenheitC>},
+    Registration{"fibonacci", &make<fibonacci>},
     Registration{"FractionEquality", &make<FractionEquality>},
     Registration{"FractionMix", &make<FractionMix>},
+    Registration{"GeometricProgression", &make<GeometricProgression>},
     Registration{"GreatestCommon", &make<GreatestCommon>},
-    Registration{"LeastCommon", &make<LeastCommon>},
-    Registration{"PrimeFactor", &make<PrimeFactor>},
-    Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
-    Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
-    Registration{"ElectricCurrent", &createFactorConverter},
-    Registration{"FahrenheitC", &make<FahrenheitC>},
     Registration{"HexDecA", &make<HexDecA>},
     Registration{"KgPound", &createFactorConverter},
+    Registration{"KombiPermu", &make<KombiPermu>},
+    Registration{"LeastCommon", &make<LeastCommon>},
     Registration{"LiterGallon", &createFactorConverter},
     Registration{"Main", &make<Main>},
+    Registration{"MultipleNtoN", &make<MultipleNtoN>},
+    Registration{"MultiplicationTable", &make<MultiplicationTable>},
+    Registration{"nthRoot", &make<nthRoot>},
     Registration{"NumberConverter", &createFactorConverter},
+    Registration{"NumbersEnglish", &make<NumbersEnglish>},
+    Registration{"Pascal", &make<Pascal>},
+    Registration{"Percent", &make<Percent>},
+    Registration{"PrimeFactor", &make<PrimeFactor>},
+    Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
+    Registration{"Roman", &make<Roman>},
     Registration{"SecondsMin", &make<SecondsMin>},
+    Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
     Registration{"SmSf", &createFactorConverter},
     Registration{"Speed", &createFactorConverter},
+    Registration{"SquareCubeRoot", &make<SquareCubeRoot>},
+    Registration{"Sum1toN", &make<Sum1toN>},
+    Registration{"SumDifferenceCubes", &make<SumDifferenceCubes>},
     Registration{"UnitConvert", &createFactorConverter},
     Registration{"Voltage", &createFactorConverter},
     Registration{"Watt", &createFactorConverter},

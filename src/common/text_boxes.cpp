@@ -16,6 +16,14 @@ double ReadNumberField(QLineEdit *textBox) {
     return ParseNumber(text.trimmed());
 }
 
+double ReadStrictNumber(const QLineEdit *textBox) {
+    return ParseNumberStrict(textBox->text());
+}
+
+void ShowNumber(QLineEdit *textBox, double value) {
+    textBox->setText(FormatNumberText(value));
+}
+
 QString toEngineLineBreaks(const QString &boxText) {
     QString text = boxText;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));

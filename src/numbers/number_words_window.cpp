@@ -1,0 +1,70 @@
+#include "numbers/number_words_window.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/text_boxes.h"
+#include "numbers/number_words.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zq {
+
+NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("NumbersEnglish"));
+    setWindowTitle(QStringLiteral("Numbers to String"));
+    Text1 = TextBox("Text1", this, 15);
+    Option1 = OptionButton(QStringLiteral("Numbers to English"), "Option1", this);
+    Option2 = OptionButton(QStringLiteral("Numbers to Turkish"), "Option2", this);
+    Option1->setChecked(true);
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    DefaultButton(Command1);
+    Text2 = MultiLineBox("Text2", this, 4800, 1200);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Command1, 0, 1);
+    grid->addWidget(Option1, 1, 0);
+    grid->addWidget(Option2, 2, 0);
+    grid->addWidget(Text2, 3, 0, 1, 2);
+    connect(Command1, &QPushButton::clicked, this, &NumbersEnglish::Command1_Click);
+}
+
+void NumbersEnglish::Command1_Click() {
+    Text2->clear();
+    silentErrorExit([&] {
+        const Currency value = Currency::fromDouble(ParseNumberStrict(Text1->text()));
+        if (Option1->isChecked())
+            setMultiLineText(Text2, NumberToEnglishWords(value));
+        else if (Option2->isChecked())
+            setMultiLineText(Text2, NumberToTurkishWords(value));
+    });
+}
+
+Roman::Roman(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Roman"));
+    setWindowTitle(QStringLiteral("Numbers to Roman"));
+    Text1 = TextBox("Text1", this, 7);
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    DefaultButton(Command1);
+    Text2 = TextBox("Text2", this);
+    Text2->setMinimumWidth(twips(3600));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Command1, 0, 1);
+    grid->addWidget(Text2, 1, 0, 1, 2);
+    connect(Command1, &QPushButton::clicked, this, &Roman::Command1_Click);
+}
+
+void Roman::Command1_Click() {
+    silentErrorExit(
+        [&] { Text2->setText(NumberToRoman(toInt32(ParseNumberStrict(Text1->text())))); });
+}
+
+} // namespace zq

@@ -1,0 +1,216 @@
+#include "numbers/roots_window.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/float_faults.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "numbers/roots.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zq {
+namespace {
+
+const QString SavedMessage = QStringLiteral("Saved to the program's location.");
+
+} // namespace
+
+SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("SquareCubeRoot"));
+    setWindowTitle(QStringLiteral("Square (Root), Cube (Root) Calculator"));
+    Label4 = Caption(QStringLiteral("Enter Number"), "Label4", this);
+    Text1 = TextBox("Text1", this);
+    Label1 = Caption(QStringLiteral("Square"), "Label1", this);
+    Text2 = TextBox("Text2", this);
+    Label2 = Caption(QStringLiteral("Cube"), "Label2", this);
+    Text3 = TextBox("Text3", this);
+    Label3 = Caption(QStringLiteral("Square Root"), "Label3", this);
+    Text4 = TextBox("Text4", this);
+    Label5 = Caption(QStringLiteral("Cube Root"), "Label5", this);
+    Text5 = TextBox("Text5", this);
+
+    auto *grid = new QGridLayout(this);
+    const std::pair<QLabel *, QLineEdit *> rows[] = {
+        {Label4, Text1}, {Label1, Text2}, {Label2, Text3}, {Label3, Text4}, {Label5, Text5}};
+    int row = 0;
+    for (const auto &[label, box] : rows) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row++, 1);
+        box->setMinimumWidth(twips(2400));
+    }
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+
+    connect(Text1, &QLineEdit::textChanged, this, &SquareCubeRoot::Text1_Change);
+    connect(Save, &QAction::triggered, this, &SquareCubeRoot::Save_Click);
+}
+
+void SquareCubeRoot::Text1_Change() {
+    if (Text1->text().isEmpty())
+        for (QLineEdit *box : {Text2, Text3, Text4, Text5})
+            box->clear();
+    silentErrorExit([&] {
+        const double x = ReadStrictNumber(Text1);
+        ShowNumber(Text2, checkedFloat([x] { return x * x; }));
+        ShowNumber(Text3, checkedFloat([x] { return x * x * x; }));
+        ShowNumber(Text4, PowerOf(x, 1.0 / 2));
+        ShowNumber(Text5, PowerOf(x, 1.0 / 3));
+    });
+}
+
+void SquareCubeRoot::Save_Click() {
+    SaveResultText(this, QStringLiteral("SquareCubeRoot.txt"),
+                   {QString(), QStringLiteral("(") + Text1->text() + QStringLiteral(")"),
+                    QStringLiteral("Square = ") + Text2->text(),
+                    QStringLiteral("Square Root = ") + Text4->text(),
+                    QStringLiteral("Cube = ") + Text3->text(),
+                    QStringLiteral("Cube Root = ") + Text5->text()},
+                   SavedMessage);
+}
+
+nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("nthRoot"));
+    setWindowTitle(QStringLiteral("nth Root Calculator"));
+    Text2 = TextBox("Text2", this);
+    Text2->setMaximumWidth(twips(500));
+    Label1 = Caption(QStringLiteral("V"), "Label1", this);
+    QFont radical = Label1->font();
+    radical.setPointSizeF(radical.pointSizeF() * 2);
+    Label1->setFont(radical);
+    Label2 = Caption(QStringLiteral("________"), "Label2", this);
+    Text1 = TextBox("Text1", this);
+    Text3 = TextBox("Text3", this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text2, 0, 0, Qt::AlignBottom);
+    grid->addWidget(Label2, 0, 2, Qt::AlignBottom);
+    grid->addWidget(Label1, 1, 1);
+    grid->addWidget(Text1, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("="), this), 1, 3);
+    grid->addWidget(Text3, 1, 4);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+
+    connect(Text1, &QLineEdit::textChanged, this, &nthRoot::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &nthRoot::Text2_Change);
+    connect(Save, &QAction::triggered, this, &nthRoot::Save_Click);
+}
+
+void nthRoot::Text1_Change() {
+    silentErrorExit(
+        [&] { ShowNumber(Text3, NthRoot(ReadStrictNumber(Text1), ReadStrictNumber(Text2))); });
+}
+
+void nthRoot::Text2_Change() {
+    Text1_Change();
+}
+
+void nthRoot::Save_Click() {
+    SaveResultText(this, QStringLiteral("nthRoot.txt"),
+                   {QString(), Text1->text() + QStringLiteral(" ^ (1/") + Text2->text() +
+                                   QStringLiteral(")") + QStringLiteral(" = ") + Text3->text()},
+                   SavedMessage);
+}
+
+Percent::Percent(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Percent"));
+    setWindowTitle(QStringLiteral("% Percentage Calculator"));
+    Text1 = TextBox("Text1", this);
+    Label1 = Caption(QStringLiteral("%"), "Label1", this);
+    Text2 = TextBox("Text2", this);
+    Text3 = TextBox("Text3", this);
+    Option3 = OptionButton(QStringLiteral("Percent Rate"), "Option3", this);
+    Option2 = OptionButton(QStringLiteral("Amount"), "Option2", this);
+    Option1 = OptionButton(QStringLiteral("Percent Amount"), "Option1", this);
+    Option1->setChecked(true);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    DefaultButton(Command1);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Label1, 0, 1);
+    grid->addWidget(Text2, 0, 2);
+    grid->addWidget(Text3, 0, 3);
+    grid->addWidget(Option3, 1, 0, 1, 2);
+    grid->addWidget(Option2, 1, 2);
+    grid->addWidget(Option1, 1, 3);
+    grid->addWidget(Command1, 2, 0, 1, 4, Qt::AlignHCenter);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    connect(Command1, &QPushButton::clicked, this, &Percent::Command1_Click);
+}
+
+void Percent::Command1_Click() {
+    silentErrorExit([&] {
+        if (Option1->isChecked())
+            ShowNumber(Text3, PercentOf(PercentPart::PercentAmount, ReadStrictNumber(Text1),
+                                        ReadStrictNumber(Text2), 0));
+        else if (Option3->isChecked())
+            ShowNumber(Text1, PercentOf(PercentPart::Rate, 0, ReadStrictNumber(Text2),
+                                        ReadStrictNumber(Text3)));
+        else if (Option2->isChecked())
+            ShowNumber(Text2, PercentOf(PercentPart::Amount, ReadStrictNumber(Text1), 0,
+                                        ReadStrictNumber(Text3)));
+    });
+}
+
+DivisionOperation::DivisionOperation(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("DivisionOperation"));
+    setWindowTitle(QStringLiteral("Division Operation"));
+    Text1 = TextBox("Text1", this, 9);
+    Label2 = Caption(QString(), "Label2", this);
+    Text2 = TextBox("Text2", this, 9);
+    Label3 = Caption(QStringLiteral("______________"), "Label3", this);
+    Text4 = TextBox("Text4", this);
+    Text3 = TextBox("Text3", this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0, Qt::AlignTop);
+    grid->addWidget(Label2, 0, 1, 3, 1);
+    grid->addWidget(Text2, 0, 2);
+    grid->addWidget(Label3, 1, 2);
+    grid->addWidget(Text4, 2, 2);
+    grid->addWidget(Text3, 2, 0);
+    grid->setVerticalSpacing(0);
+
+    connect(Text1, &QLineEdit::textChanged, this, &DivisionOperation::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &DivisionOperation::Text2_Change);
+    Form_Activate();
+}
+
+void DivisionOperation::Text1_Change() {
+    silentErrorExit([&] {
+        const IntegerDivision result =
+            DivideIntegers(toInt32(ReadStrictNumber(Text1)), toInt32(ReadStrictNumber(Text2)));
+        Text3->setText(QString::number(result.remainder));
+        Text4->setText(QString::number(result.quotient));
+    });
+}
+
+void DivisionOperation::Text2_Change() {
+    Text1_Change();
+}
+
+void DivisionOperation::Form_Activate() {
+    // The division sign's vertical bar: five bars, one a line.
+    const QString bars = QStringLiteral("|||||");
+    QString drawn;
+    for (QChar bar : bars)
+        drawn += bar + QStringLiteral("\n");
+    Label2->setText(drawn);
+}
+
+bool DivisionOperation::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return ToolWindow::event(event);
+}
+
+} // namespace zq
