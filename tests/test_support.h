@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdio>
@@ -33,3 +36,21 @@ inline QLocale pointLocale() {
 inline QLocale commaLocale() {
     return QLocale(QLocale::German, QLocale::Germany);
 }
+
+inline QByteArray fileContents(const QString &fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Makes a fresh temporary folder the working folder for as long as it lives.
+class TemporaryWorkingFolder {
+public:
+    TemporaryWorkingFolder() : m_saved(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
+    ~TemporaryWorkingFolder() { QDir::setCurrent(m_saved); }
+    TemporaryWorkingFolder(const TemporaryWorkingFolder &) = delete;
+    TemporaryWorkingFolder &operator=(const TemporaryWorkingFolder &) = delete;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_saved;
+};

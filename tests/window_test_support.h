@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/window_registry.h"
 #include "common/messages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -77,4 +80,60 @@ inline void verifyOpensAfreshFromCatalog(const QString &title, const QString &wi
         QVERIFY(!probe->leftOpen);
         QVERIFY(startedEmpty);
     }
+}
+
+// Opens a window as the main list does, shown and kept after closing so the test can read it.
+inline std::unique_ptr<QWidget> openWindow(const QString &name) {
+    std::unique_ptr<QWidget> window(zq::createWindow(name));
+    if (window) {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+    }
+    return window;
+}
+
+template <class Control = QWidget> Control *control(QWidget *window, const QString &name) {
+    return window->findChild<Control *>(name);
+}
+
+inline void setText(QWidget *window, const QString &box, const QString &text) {
+    control<QLineEdit>(window, box)->setText(text);
+}
+
+// Types into a box as a user would, replacing what it held.
+inline void type(QWidget *window, const QString &box, const QString &text) {
+    QWidget *target = control(window, box);
+    target->setFocus();
+    if (auto *line = qobject_cast<QLineEdit *>(target))
+        line->selectAll();
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
+        plain->selectAll();
+    QTest::keyClick(target, Qt::Key_Delete);
+    QTest::keyClicks(target, text);
+}
+
+inline void typeAndEnter(QWidget *window, const QString &box, const QString &text) {
+    type(window, box, text);
+    QTest::keyClick(control(window, box), Qt::Key_Return);
+}
+
+inline void click(QWidget *window, const QString &button) {
+    QTest::mouseClick(control(window, button), Qt::LeftButton);
+}
+
+// What a text box or label shows.
+inline QString textOf(QWidget *window, const QString &name) {
+    if (auto *line = control<QLineEdit>(window, name))
+        return line->text();
+    if (auto *label = control<QLabel>(window, name))
+        return label->text();
+    return control<QPlainTextEdit>(window, name)->toPlainText();
+}
+
+inline QStringList listLines(QWidget *window, const QString &name = QStringLiteral("List1")) {
+    auto *list = control<QListWidget>(window, name);
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
 }

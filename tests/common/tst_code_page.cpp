@@ -1,6 +1,8 @@
 #include "common/code_page.h"
 #include "common/result_file.h"
 
+#include "test_support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,20 +25,11 @@ private slots:
     void appendFailures();
 
     // Each test works in a fresh temporary folder.
-    void init() {
-        m_savedFolder = QDir::currentPath();
-        m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folder->isValid());
-        QDir::setCurrent(m_folder->path());
-    }
-    void cleanup() {
-        QDir::setCurrent(m_savedFolder);
-        m_folder.reset();
-    }
+    void init() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void cleanup() { m_folder.reset(); }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_savedFolder;
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
 };
 
 void TestCodePage::encode_data() {
@@ -71,24 +64,17 @@ void TestCodePage::everyByteRoundTrips() {
     QCOMPARE(toCodePage(text), all);
 }
 
-namespace {
-QByteArray contents(const QString &fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-} // namespace
-
 void TestCodePage::appendCreatesAndAppends() {
     QVERIFY(!QFile::exists("Result.txt"));
     QCOMPARE(appendResultRecord("Result.txt", {"12 * 3 = 36", QStringLiteral("é")}), QString());
-    QCOMPARE(contents("Result.txt"), QByteArray("12 * 3 = 36\r\n\xE9\r\n"));
+    QCOMPARE(fileContents("Result.txt"), QByteArray("12 * 3 = 36\r\n\xE9\r\n"));
     QCOMPARE(appendResultRecord("Result.txt", {"second"}), QString());
-    QCOMPARE(contents("Result.txt"), QByteArray("12 * 3 = 36\r\n\xE9\r\nsecond\r\n"));
+    QCOMPARE(fileContents("Result.txt"), QByteArray("12 * 3 = 36\r\n\xE9\r\nsecond\r\n"));
 }
 
 void TestCodePage::appendKeepsEmbeddedLineBreaks() {
     QCOMPARE(appendResultRecord("Lines.txt", {"\r\nheader", "", "tail\r\n"}), QString());
-    QCOMPARE(contents("Lines.txt"), QByteArray("\r\nheader\r\n\r\ntail\r\n\r\n"));
+    QCOMPARE(fileContents("Lines.txt"), QByteArray("\r\nheader\r\n\r\ntail\r\n\r\n"));
 }
 
 void TestCodePage::appendFailures_data() {

@@ -64,11 +64,6 @@ protected:
     }
 };
 
-QByteArray fileContents(const QString &fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 class TestCommonWindows : public QObject {
@@ -89,23 +84,19 @@ private slots:
     void multiLineText();
     void errorRules();
     void saveTwiceAppendsTwice();
+    void saveFailureIsReported_data();
     void saveFailureIsReported();
     void realMessageBox();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_savedFolder;
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
 };
 
 void TestCommonWindows::init() {
-    m_savedFolder = QDir::currentPath();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    QDir::setCurrent(m_folder->path());
+    m_folder = std::make_unique<TemporaryWorkingFolder>();
 }
 
 void TestCommonWindows::cleanup() {
-    QDir::setCurrent(m_savedFolder);
     m_folder.reset();
 }
 
@@ -244,17 +235,26 @@ void TestCommonWindows::saveTwiceAppendsTwice() {
     }
 }
 
-void TestCommonWindows::saveFailureIsReported() {
-    MessageRecorder recorder;
-    QVERIFY(QDir().mkdir("locked"));
+void TestCommonWindows::saveFailureIsReported_data() {
+    QTest::addColumn<QString>("fileName");
     // A folder standing where the file should be cannot be written, even by root.
-    QVERIFY(QDir().mkdir("locked/Result.txt"));
-    QVERIFY(!SaveResultText(nullptr, "locked/Result.txt", {"line"}, "Saved!"));
+    QTest::newRow("folder in the way") << "Result.txt";
+#ifdef Q_OS_LINUX
+    QTest::newRow("read-only folder") << "/proc/Result.txt";
+#endif
+}
+
+void TestCommonWindows::saveFailureIsReported() {
+    QFETCH(QString, fileName);
+    MessageRecorder recorder;
+    QVERIFY(QDir().mkdir("Result.txt"));
+    QVERIFY(!SaveResultText(nullptr, fileName, {"line"}, "Saved!"));
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(int(recorder.messages[0].icon), int(MessageIcon::Critical));
     QVERIFY(recorder.messages[0].text.contains("Result.txt"));
     QVERIFY(!recorder.messages[0].text.contains("Saved!"));
-    QVERIFY(QFileInfo("locked/Result.txt").isDir());
+    QVERIFY(QFileInfo("Result.txt").isDir()); // nothing partial left behind
+    QVERIFY(!QFileInfo("/proc/Result.txt").exists());
 }
 
 void TestCommonWindows::realMessageBox() {

@@ -14,40 +14,6 @@
 
 namespace {
 
-std::unique_ptr<QWidget> open(const QString &name) {
-    std::unique_ptr<QWidget> window(zq::createWindow(name));
-    if (window) {
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->show();
-    }
-    return window;
-}
-
-template <class Control = QWidget> Control *control(QWidget *window, const QString &name) {
-    return window->findChild<Control *>(name);
-}
-
-// Types into a box as a user would (replacing its text) and presses Enter.
-void typeAndEnter(QWidget *window, const QString &box, const QString &text) {
-    QWidget *target = control(window, box);
-    target->setFocus();
-    if (auto *line = qobject_cast<QLineEdit *>(target)) {
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(target)) {
-        plain->selectAll();
-        QTest::keyClick(plain, Qt::Key_Delete);
-    }
-    QTest::keyClicks(target, text);
-    QTest::keyClick(target, Qt::Key_Return);
-}
-
-QString textOf(QWidget *window, const QString &box) {
-    if (auto *line = control<QLineEdit>(window, box))
-        return line->text();
-    return control<QPlainTextEdit>(window, box)->toPlainText();
-}
-
 void selectUnit(QWidget *window, const QString &list, const QString &unit) {
     auto *units = control<QListWidget>(window, list);
     units->setCurrentItem(units->findItems(unit, Qt::MatchExactly).value(0));
@@ -140,7 +106,7 @@ void TestConversionWindows::convertersOpenWithDefaults() {
     QFETCH(QString, leftUnit);
     QFETCH(QString, rightUnit);
     QFETCH(int, units);
-    const auto converter = open(window);
+    const auto converter = openWindow(window);
     QVERIFY(converter);
     QCOMPARE(converter->objectName(), window);
     QCOMPARE(converter->windowTitle(), caption);
@@ -198,13 +164,13 @@ void TestConversionWindows::convertersConvert() {
     QFETCH(QString, result);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    const auto converter = open(window);
+    const auto converter = openWindow(window);
     typeAndEnter(converter.get(), input, typed);
     QCOMPARE(textOf(converter.get(), result), expected);
 }
 
 void TestConversionWindows::commaAndLetters() {
-    const auto converter = open("KgPound");
+    const auto converter = openWindow("KgPound");
     typeAndEnter(converter.get(), "Text1", "1,5");
     QCOMPARE(textOf(converter.get(), "Text1"), QStringLiteral("1.5"));
     QCOMPARE(textOf(converter.get(), "Text2"), QStringLiteral("3.30693393277316"));
@@ -221,7 +187,7 @@ void TestConversionWindows::commaAndLetters() {
 
 void TestConversionWindows::overflowKeepsResult() {
     MessageRecorder messages;
-    const auto converter = open("NumberConverter");
+    const auto converter = openWindow("NumberConverter");
     selectUnit(converter.get(), "List1", "Centillion");
     typeAndEnter(converter.get(), "Text1", "1");
     QCOMPARE(textOf(converter.get(), "Text2"), QStringLiteral("1E+303"));
@@ -263,7 +229,7 @@ void TestConversionWindows::opensFromCatalog() {
 }
 
 void TestConversionWindows::temperatureWindow() {
-    const auto window = open("FahrenheitC");
+    const auto window = openWindow("FahrenheitC");
     QCOMPARE(window->windowTitle(), QStringLiteral("Temperature Converter"));
     auto *scales = control<QComboBox>(window.get(), "Combo1");
     QVERIFY(scales->isEditable());
@@ -287,7 +253,7 @@ void TestConversionWindows::temperatureWindow() {
 }
 
 void TestConversionWindows::hexWindow() {
-    const auto window = open("HexDecA");
+    const auto window = openWindow("HexDecA");
     QVERIFY(control<QRadioButton>(window.get(), "Option1")->isChecked());
     typeAndEnter(window.get(), "Text1", "FF");
     QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("255"));
@@ -305,7 +271,7 @@ void TestConversionWindows::hexWindow() {
 }
 
 void TestConversionWindows::binaryWindow() {
-    const auto window = open("Binary");
+    const auto window = openWindow("Binary");
     QCOMPARE(control<QLabel>(window.get(), "Label1")->text(),
              QStringLiteral("-> (1 to 2147483647)"));
     typeAndEnter(window.get(), "Text1", "1010");
@@ -322,7 +288,7 @@ void TestConversionWindows::binaryWindow() {
 }
 
 void TestConversionWindows::secondsWindow() {
-    const auto window = open("SecondsMin");
+    const auto window = openWindow("SecondsMin");
     typeAndEnter(window.get(), "Text1", "125");
     QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("2:05"));
     typeAndEnter(window.get(), "Text1", "abc");

@@ -17,44 +17,6 @@
 
 namespace {
 
-std::unique_ptr<QWidget> open(const QString &name) {
-    std::unique_ptr<QWidget> window(zq::createWindow(name));
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    return window;
-}
-
-template <class Control = QWidget> Control *control(QWidget *window, const QString &name) {
-    return window->findChild<Control *>(name);
-}
-
-void setText(QWidget *window, const QString &box, const QString &text) {
-    control<QLineEdit>(window, box)->setText(text);
-}
-
-// Types into the box as a user would, replacing what it held, and presses Enter.
-void typeAndEnter(QWidget *window, const QString &box, const QString &text) {
-    auto *line = control<QLineEdit>(window, box);
-    line->setFocus();
-    line->selectAll();
-    QTest::keyClick(line, Qt::Key_Delete);
-    QTest::keyClicks(line, text);
-    QTest::keyClick(line, Qt::Key_Return);
-}
-
-QString textOf(QWidget *window, const QString &name) {
-    if (auto *line = control<QLineEdit>(window, name))
-        return line->text();
-    if (auto *label = control<QLabel>(window, name))
-        return label->text();
-    return control<QPlainTextEdit>(window, name)->toPlainText();
-}
-
-QByteArray fileContents(const QString &fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QStringList tableLines(QWidget *window) {
     QAbstractItemModel *model = control<zq::LazyListView>(window, "List1")->model();
     QStringList lines;
@@ -90,8 +52,7 @@ private slots:
     void opensFromCatalog();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_savedFolder;
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
 };
 
 void TestNumbersWindows::initTestCase() {
@@ -100,14 +61,10 @@ void TestNumbersWindows::initTestCase() {
 }
 
 void TestNumbersWindows::init() {
-    m_savedFolder = QDir::currentPath();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    QDir::setCurrent(m_folder->path());
+    m_folder = std::make_unique<TemporaryWorkingFolder>();
 }
 
 void TestNumbersWindows::cleanup() {
-    QDir::setCurrent(m_savedFolder);
     m_folder.reset();
 }
 
@@ -148,7 +105,7 @@ void TestNumbersWindows::primeFactorWindow() {
     QFETCH(QString, typed);
     QFETCH(QString, factors);
     QFETCH(QString, verdict);
-    const auto window = open("PrimeFactor");
+    const auto window = openWindow("PrimeFactor");
     QCOMPARE(window->windowTitle(), QStringLiteral("Prime Factor Calculator"));
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 8);
     control<QPlainTextEdit>(window.get(), "Text2")->setPlainText("old");
@@ -159,7 +116,7 @@ void TestNumbersWindows::primeFactorWindow() {
 
 void TestNumbersWindows::primeFactorSavesTwice() {
     MessageRecorder messages;
-    const auto window = open("PrimeFactor");
+    const auto window = openWindow("PrimeFactor");
     typeAndEnter(window.get(), "Text1", "12");
     auto *save = control<QAction>(window.get(), "Save");
     save->trigger();
@@ -173,7 +130,7 @@ void TestNumbersWindows::primeFactorSavesTwice() {
 
 void TestNumbersWindows::primeTableWindow() {
     MessageRecorder messages;
-    const auto window = open("PrimeNonPrime");
+    const auto window = openWindow("PrimeNonPrime");
     QCOMPARE(window->windowTitle(), QStringLiteral("Prime,Non-Prime Numbers"));
     typeAndEnter(window.get(), "Text1", "5");
     QCOMPARE(tableLines(window.get()), (QStringList{" 1   prime", " 2   prime", " 3   prime",
@@ -193,7 +150,7 @@ void TestNumbersWindows::primeTableAsksForANumber_data() {
 void TestNumbersWindows::primeTableAsksForANumber() {
     QFETCH(QString, typed);
     MessageRecorder messages;
-    const auto window = open("PrimeNonPrime");
+    const auto window = openWindow("PrimeNonPrime");
     typeAndEnter(window.get(), "Text1", "3");
     typeAndEnter(window.get(), "Text1", typed);
     QCOMPARE(messages.messages.size(), 1);
@@ -204,7 +161,7 @@ void TestNumbersWindows::primeTableAsksForANumber() {
 }
 
 void TestNumbersWindows::primeTableLargest() {
-    const auto window = open("PrimeNonPrime");
+    const auto window = openWindow("PrimeNonPrime");
     auto *list = control<zq::LazyListView>(window.get(), "List1");
     typeAndEnter(window.get(), "Text1", "2147483647");
     QCOMPARE(list->model()->rowCount(), 2147483647);
@@ -223,7 +180,7 @@ void TestNumbersWindows::primeTableLargest() {
 
 void TestNumbersWindows::primeTableSaves() {
     MessageRecorder messages;
-    const auto window = open("PrimeNonPrime");
+    const auto window = openWindow("PrimeNonPrime");
     typeAndEnter(window.get(), "Text1", "5");
     control<QAction>(window.get(), "Save")->trigger();
     control<QAction>(window.get(), "Save")->trigger();
@@ -244,7 +201,7 @@ void TestNumbersWindows::primeTableSaves() {
 }
 
 void TestNumbersWindows::divisibilityWindow() {
-    const auto window = open("Divisibility");
+    const auto window = openWindow("Divisibility");
     QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Divisible by x"));
     QVERIFY(!control(window.get(), "Text5")->isVisible());
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 9);
@@ -262,7 +219,7 @@ void TestNumbersWindows::divisibilityWindow() {
 }
 
 void TestNumbersWindows::divisibilityRules() {
-    const auto window = open("Divisibility");
+    const auto window = openWindow("Divisibility");
     QString left;
     QString right;
     const auto probe = onNextModal([&](QWidget *rules) {
@@ -336,7 +293,7 @@ void TestNumbersWindows::twoNumberWindows() {
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, result);
-    const auto tool = open(window);
+    const auto tool = openWindow(window);
     setText(tool.get(), "Text3", "unchanged");
     setText(tool.get(), "Text1", first);
     typeAndEnter(tool.get(), "Text2", second);
@@ -344,7 +301,7 @@ void TestNumbersWindows::twoNumberWindows() {
 }
 
 void TestNumbersWindows::fractionCalculator() {
-    const auto window = open("FractionMix");
+    const auto window = openWindow("FractionMix");
     auto *op = control<QComboBox>(window.get(), "Combo1");
     QCOMPARE(op->count(), 4);
     QCOMPARE(op->currentText(), QStringLiteral("+"));
@@ -373,7 +330,7 @@ void TestNumbersWindows::fractionCalculator() {
 }
 
 void TestNumbersWindows::fractionEquation() {
-    const auto window = open("FractionEquality");
+    const auto window = openWindow("FractionEquality");
     setText(window.get(), "Text1", "2");
     setText(window.get(), "Text3", "4");
     typeAndEnter(window.get(), "Text4", "10");

@@ -16,64 +16,6 @@
 
 #include <memory>
 
-namespace {
-
-std::unique_ptr<QWidget> open(const QString &name) {
-    std::unique_ptr<QWidget> window(zq::createWindow(name));
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    return window;
-}
-
-template <class Control = QWidget> Control *control(QWidget *window, const QString &name) {
-    return window->findChild<Control *>(name);
-}
-
-void setText(QWidget *window, const QString &box, const QString &text) {
-    control<QLineEdit>(window, box)->setText(text);
-}
-
-// Types into the box as a user would, replacing what it held.
-void type(QWidget *window, const QString &box, const QString &text) {
-    auto *line = control<QLineEdit>(window, box);
-    line->setFocus();
-    line->selectAll();
-    QTest::keyClick(line, Qt::Key_Delete);
-    QTest::keyClicks(line, text);
-}
-
-void typeAndEnter(QWidget *window, const QString &box, const QString &text) {
-    type(window, box, text);
-    QTest::keyClick(control(window, box), Qt::Key_Return);
-}
-
-void click(QWidget *window, const QString &button) {
-    QTest::mouseClick(control(window, button), Qt::LeftButton);
-}
-
-QString textOf(QWidget *window, const QString &name) {
-    if (auto *line = control<QLineEdit>(window, name))
-        return line->text();
-    if (auto *label = control<QLabel>(window, name))
-        return label->text();
-    return control<QPlainTextEdit>(window, name)->toPlainText();
-}
-
-QStringList listLines(QWidget *window) {
-    auto *list = control<QListWidget>(window, "List1");
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
-}
-
-QByteArray fileContents(const QString &fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
-
 class TestSeriesWindows : public QObject {
     Q_OBJECT
 
@@ -105,8 +47,7 @@ private slots:
     void opensFromCatalog();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_savedFolder;
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
 };
 
 void TestSeriesWindows::initTestCase() {
@@ -115,19 +56,15 @@ void TestSeriesWindows::initTestCase() {
 }
 
 void TestSeriesWindows::init() {
-    m_savedFolder = QDir::currentPath();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    QDir::setCurrent(m_folder->path());
+    m_folder = std::make_unique<TemporaryWorkingFolder>();
 }
 
 void TestSeriesWindows::cleanup() {
-    QDir::setCurrent(m_savedFolder);
     m_folder.reset();
 }
 
 void TestSeriesWindows::sumOfNumbers() {
-    const auto window = open("Sum1toN");
+    const auto window = openWindow("Sum1toN");
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 9);
     setText(window.get(), "Text1", "1");
     typeAndEnter(window.get(), "Text2", "100");
@@ -142,7 +79,7 @@ void TestSeriesWindows::sumOfNumbers() {
 }
 
 void TestSeriesWindows::productOfNumbers() {
-    const auto window = open("MultipleNtoN");
+    const auto window = openWindow("MultipleNtoN");
     QCOMPARE(textOf(window.get(), "Label1"), QStringLiteral("1 between 170"));
     QCOMPARE(control<QLineEdit>(window.get(), "Text2")->maxLength(), 3);
     setText(window.get(), "Text1", "1");
@@ -153,7 +90,7 @@ void TestSeriesWindows::productOfNumbers() {
 }
 
 void TestSeriesWindows::cubes() {
-    const auto window = open("SumDifferenceCubes");
+    const auto window = openWindow("SumDifferenceCubes");
     auto *op = control<QComboBox>(window.get(), "Combo1");
     QCOMPARE(op->count(), 2);
     QCOMPARE(op->currentText(), QStringLiteral("+"));
@@ -167,7 +104,7 @@ void TestSeriesWindows::cubes() {
 
 void TestSeriesWindows::arithmeticProgression() {
     MessageRecorder messages;
-    const auto window = open("ArithmeticProgression");
+    const auto window = openWindow("ArithmeticProgression");
     QCOMPARE(textOf(window.get(), "Label1"), QStringLiteral("Initial Value"));
     QCOMPARE(textOf(window.get(), "Label2"), QStringLiteral("Common Difference"));
     QCOMPARE(textOf(window.get(), "Label3"), QStringLiteral("Number of Terms"));
@@ -201,7 +138,7 @@ void TestSeriesWindows::progressionRejectsTermCounts_data() {
 // A count that would never end the list is refused before anything changes.
 void TestSeriesWindows::progressionRejectsTermCounts() {
     QFETCH(QString, terms);
-    const auto window = open("GeometricProgression");
+    const auto window = openWindow("GeometricProgression");
     setText(window.get(), "Text1", "1");
     setText(window.get(), "Text2", "2");
     typeAndEnter(window.get(), "Text3", "3");
@@ -211,7 +148,7 @@ void TestSeriesWindows::progressionRejectsTermCounts() {
 }
 
 void TestSeriesWindows::geometricProgression() {
-    const auto window = open("GeometricProgression");
+    const auto window = openWindow("GeometricProgression");
     QCOMPARE(textOf(window.get(), "Label2"), QStringLiteral("Common Ratio"));
     setText(window.get(), "Text1", "1");
     setText(window.get(), "Text2", "2");
@@ -226,7 +163,7 @@ void TestSeriesWindows::geometricProgression() {
 
 void TestSeriesWindows::fibonacciWindow() {
     MessageRecorder messages;
-    const auto window = open("fibonacci");
+    const auto window = openWindow("fibonacci");
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 2);
     for (const auto &[index, term] : {std::pair{"10", "55"}, {"1", "1"}, {"0", "0"}}) {
         typeAndEnter(window.get(), "Text1", index);
@@ -250,7 +187,7 @@ void TestSeriesWindows::fibonacciAsksBeforeBigIndices() {
     QFETCH(QString, shown);
     MessageRecorder messages;
     messages.answer = yes ? zq::MessageAnswer::Yes : zq::MessageAnswer::No;
-    const auto window = open("fibonacci");
+    const auto window = openWindow("fibonacci");
     typeAndEnter(window.get(), "Text1", "10");
     typeAndEnter(window.get(), "Text1", "45");
     QCOMPARE(messages.messages.size(), 1);
@@ -263,7 +200,7 @@ void TestSeriesWindows::fibonacciAsksBeforeBigIndices() {
 }
 
 void TestSeriesWindows::factorialWindow() {
-    const auto window = open("Factorial");
+    const auto window = openWindow("Factorial");
     QCOMPARE(textOf(window.get(), "Label1"), QStringLiteral("!"));
     QCOMPARE(textOf(window.get(), "Label2"), QStringLiteral("1 between 170"));
     typeAndEnter(window.get(), "Text1", "0");
@@ -278,7 +215,7 @@ void TestSeriesWindows::factorialWindow() {
 
 void TestSeriesWindows::pascalWindow() {
     MessageRecorder messages;
-    const auto window = open("Pascal");
+    const auto window = openWindow("Pascal");
     QCOMPARE(textOf(window.get(), "Text1"), QStringLiteral("15"));
     QVERIFY(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     typeAndEnter(window.get(), "Text1", "3");
@@ -304,7 +241,7 @@ void TestSeriesWindows::pascalWindow() {
 }
 
 void TestSeriesWindows::multiplicationTable() {
-    const auto window = open("MultiplicationTable");
+    const auto window = openWindow("MultiplicationTable");
     const QStringList lines = listLines(window.get());
     QCOMPARE(lines.size(), 100);
     QCOMPARE(lines[26], QStringLiteral("3*7 = 21"));
@@ -312,7 +249,7 @@ void TestSeriesWindows::multiplicationTable() {
 }
 
 void TestSeriesWindows::combinationWindow() {
-    const auto window = open("KombiPermu");
+    const auto window = openWindow("KombiPermu");
     QCOMPARE(window->windowTitle(), QStringLiteral("Combination & Permutation Calculator"));
     setText(window.get(), "Text1", "5");
     typeAndEnter(window.get(), "Text2", "2");
@@ -323,7 +260,7 @@ void TestSeriesWindows::combinationWindow() {
 
 void TestSeriesWindows::squareCubeRoot() {
     MessageRecorder messages;
-    const auto window = open("SquareCubeRoot");
+    const auto window = openWindow("SquareCubeRoot");
     type(window.get(), "Text1", "9");
     const QStringList boxes = {"Text2", "Text3", "Text4", "Text5"};
     const auto results = [&] {
@@ -346,7 +283,7 @@ void TestSeriesWindows::squareCubeRoot() {
 
 void TestSeriesWindows::nthRootWindow() {
     MessageRecorder messages;
-    const auto window = open("nthRoot");
+    const auto window = openWindow("nthRoot");
     type(window.get(), "Text1", "27");
     type(window.get(), "Text2", "3");
     QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("3"));
@@ -361,7 +298,7 @@ void TestSeriesWindows::nthRootWindow() {
 }
 
 void TestSeriesWindows::percentWindow() {
-    const auto window = open("Percent");
+    const auto window = openWindow("Percent");
     QVERIFY(control<QRadioButton>(window.get(), "Option1")->isChecked());
     setText(window.get(), "Text1", "20");
     setText(window.get(), "Text2", "50");
@@ -378,7 +315,7 @@ void TestSeriesWindows::percentWindow() {
 }
 
 void TestSeriesWindows::divisionWindow() {
-    const auto window = open("DivisionOperation");
+    const auto window = openWindow("DivisionOperation");
     QCOMPARE(textOf(window.get(), "Label2"), QStringLiteral("|\n|\n|\n|\n|\n"));
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 9);
     type(window.get(), "Text1", "17");
@@ -394,7 +331,7 @@ void TestSeriesWindows::divisionWindow() {
 }
 
 void TestSeriesWindows::numbersInWords() {
-    const auto window = open("NumbersEnglish");
+    const auto window = openWindow("NumbersEnglish");
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 15);
     QVERIFY(control<QRadioButton>(window.get(), "Option1")->isChecked());
     typeAndEnter(window.get(), "Text1", "25");
@@ -411,7 +348,7 @@ void TestSeriesWindows::numbersInWords() {
 }
 
 void TestSeriesWindows::romanWindow() {
-    const auto window = open("Roman");
+    const auto window = openWindow("Roman");
     QCOMPARE(control<QLineEdit>(window.get(), "Text1")->maxLength(), 7);
     typeAndEnter(window.get(), "Text1", "1994");
     QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("MCMXCIV"));
