@@ -1,5 +1,6 @@
 #include "convert/number_bases_window.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -18,8 +19,7 @@ namespace zq {
 namespace {
 
 QPushButton *convertButton(QWidget *parent) {
-    auto *button = named(new QPushButton(QStringLiteral("Convert"), parent), "Command1");
-    button->setMinimumHeight(twips(375));
+    auto *button = CommandButton(QStringLiteral("Convert"), "Command1", parent);
     DefaultButton(button);
     return button;
 }

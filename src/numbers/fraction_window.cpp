@@ -1,5 +1,6 @@
 #include "numbers/fraction_window.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/text_boxes.h"
 #include "numbers/fraction_calculator.h"
@@ -28,12 +29,6 @@ QLabel *fractionBar(const QString &bar, QWidget *parent) {
     return named(new QLabel(bar, parent), "Label1");
 }
 
-QPushButton *button(const QString &caption, const char *name, QWidget *parent) {
-    auto *created = named(new QPushButton(caption, parent), name);
-    created->setMinimumHeight(twips(375));
-    return created;
-}
-
 void fillIfEmpty(QLineEdit *box, const QString &text) {
     if (box->text().isEmpty())
         box->setText(text);
@@ -54,7 +49,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     Text7 = termBox("Text7", this);
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
-    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = named(new QPlainTextEdit(this), "Text5");
     Text5->setMinimumSize(twips(4200), twips(1700));
@@ -112,13 +107,13 @@ FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
     Label2 = named(new QLabel(QStringLiteral("="), this), "Label2");
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
-    Command1 = button(QStringLiteral("Solve"), "Command1", this);
+    Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
     Text5 = named(new QPlainTextEdit(this), "Text5");
     Text5->setMinimumSize(twips(3000), twips(1300));
     SelectAllOnCtrlA(Text5);
-    Command2 = button(QStringLiteral("Sample"), "Command2", this);
-    Command3 = button(QStringLiteral("Clear"), "Command3", this);
+    Command2 = CommandButton(QStringLiteral("Sample"), "Command2", this);
+    Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);

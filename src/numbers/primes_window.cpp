@@ -1,5 +1,6 @@
 #include "numbers/primes_window.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/lazy_list_view.h"
 #include "common/messages.h"
@@ -45,12 +46,6 @@ private:
 
 namespace {
 
-QPushButton *button(const QString &caption, const char *name, QWidget *parent) {
-    auto *created = named(new QPushButton(caption, parent), name);
-    created->setMinimumHeight(twips(375));
-    return created;
-}
-
 // Text boxes whose exact text "0" or "" means no number was entered.
 bool isNothingEntered(const QLineEdit *box) {
     return box->text().isEmpty() || box->text() == QLatin1String("0");
@@ -64,7 +59,7 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
 
     Text1 = named(new QLineEdit(this), "Text1");
     Text1->setMaxLength(8);
-    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = named(new QPlainTextEdit(this), "Text2");
     Text2->setMinimumSize(twips(3500), twips(1200));
@@ -106,7 +101,7 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("Prime,Non-Prime Numbers"));
 
     Text1 = named(new QLineEdit(this), "Text1");
-    Command1 = button(QStringLiteral("Show"), "Command1", this);
+    Command1 = CommandButton(QStringLiteral("Show"), "Command1", this);
     DefaultButton(Command1);
     List1 = named(new LazyListView(this), "List1");
     List1->setMinimumSize(twips(3500), twips(3000));
@@ -157,8 +152,8 @@ Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     Text5->setVisible(false);
     Label5 = named(new QLabel(QStringLiteral("Divisible by x"), this), "Label5");
     Label5->setMinimumWidth(twips(3600));
-    Command1 = button(QStringLiteral("Calculate"), "Command1", this);
-    Command2 = button(QStringLiteral("Rules"), "Command2", this);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command2 = CommandButton(QStringLiteral("Rules"), "Command2", this);
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);
@@ -242,7 +237,7 @@ DivisibilityRules::DivisibilityRules(QWidget *parent) : ToolWindow(parent) {
     Label2->setMinimumWidth(twips(3600));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Command1 = button(QStringLiteral("OK"), "Command1", this);
+    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
     DefaultButton(Command1);
     CancelButton(Command1);
 
