@@ -30,7 +30,10 @@ About::About(QWidget *parent) : ToolWindow(parent) {
     setWindowTitle(QStringLiteral("About"));
 
     Label1 = named(new ClickLabel(QStringLiteral("Zentiqua 1.4.0"), this), "Label1");
-    Label1->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    QFont title(QStringLiteral("Arial"));
+    title.setPointSizeF(11.25);
+    title.setBold(true);
+    Label1->setFont(title);
     Label5 = named(new ClickLabel(QStringLiteral("Calculate/Convert"), this), "Label5");
     Label4 = named(new ClickLabel(QStringLiteral("Homepage"), this), "Label4");
     Label4->makeLink();

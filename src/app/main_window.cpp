@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace zq {
 namespace {
@@ -145,6 +146,12 @@ void Main::resizeEvent(QResizeEvent *event) {
 }
 
 void Main::showEvent(QShowEvent *event) {
+    if (!m_placed) {
+        // Centred on the screen when first shown.
+        m_placed = true;
+        if (const QScreen *display = screen())
+            move(display->availableGeometry().center() - frameGeometry().center() + pos());
+    }
     QMainWindow::showEvent(event);
     Form_Resize();
 }

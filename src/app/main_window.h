@@ -51,6 +51,8 @@ private:
     void buildMenu();
     void openSelectedEntry();
     QString selectedTitle() const;
+
+    bool m_placed = false;
 };
 
 } // namespace zq

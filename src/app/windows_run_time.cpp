@@ -15,7 +15,9 @@ WindowsRunTime::WindowsRunTime(QWidget *parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 10));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9.75);
+    Label1->setFont(arial);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120), twips(240), twips(120), twips(240));

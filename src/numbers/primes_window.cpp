@@ -204,8 +204,8 @@ constexpr const char *RulesLeft[] = {
 
 constexpr const char *RulesRight[] = {
     "Divisible by 7:",
-    "Take the last digit, double it, and subtract it from the rest of the number. Example: "
-    "308  (8x2=16, 30-16=14)",
+    ("Take the last digit, double it, and subtract it from the rest of the number. Example: "
+     "308  (8x2=16, 30-16=14)"),
     "",
     "Divisible by 8:",
     "The last three digits are divisible by 8.",

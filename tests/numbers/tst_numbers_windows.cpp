@@ -135,6 +135,12 @@ void TestNumbersWindows::primeTableWindow() {
     typeAndEnter(window.get(), "Text1", "5");
     QCOMPARE(tableLines(window.get()), (QStringList{" 1   prime", " 2   prime", " 3   prime",
                                                     " 4   non-prime", " 5   prime"}));
+    // It is a real list: a click selects the line under the mouse.
+    auto *list = control<zq::LazyListView>(window.get(), "List1");
+    const QModelIndex third = list->model()->index(2, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(third).center());
+    QCOMPARE(list->currentIndex(), third);
+    QVERIFY(list->selectionModel()->isSelected(third));
     // Text that is not a number clears the list and ends there.
     typeAndEnter(window.get(), "Text1", "abc");
     QCOMPARE(tableLines(window.get()), QStringList());
