@@ -30,6 +30,7 @@ private slots:
     void formatSingleText_data();
     void formatSingleText();
     void formatSingleTextMatchesPrintf();
+    void signedNumberText();
     void roundHalfEven_data();
     void roundHalfEven();
     void roundHalfEvenRejectsNegativePlaces();
@@ -295,6 +296,19 @@ void TestNumberRules::formatSingleTextMatchesPrintf() {
         std::snprintf(expected, sizeof expected, "%.7G", double(value));
         QCOMPARE(FormatSingleText(value), QString::fromLatin1(expected));
     }
+}
+
+// The signed-number text form keeps "." whatever the locale and marks non-negative numbers
+// with a leading space.
+void TestNumberRules::signedNumberText() {
+    LocaleScope scope(commaLocale());
+    QCOMPARE(SignedNumberText(5), QStringLiteral(" 5"));
+    QCOMPARE(SignedNumberText(-5), QStringLiteral("-5"));
+    QCOMPARE(SignedNumberText(1.5), QStringLiteral(" 1.5"));
+    QCOMPARE(SignedNumberText(0), QStringLiteral(" 0"));
+    QCOMPARE(SignedNumberText(1e20), QStringLiteral(" 1E+20"));
+    QCOMPARE(SignedSingleText(1.0f / 3), QStringLiteral(" 0.3333333"));
+    QCOMPARE(SignedSingleText(-16777217.0f), QStringLiteral("-1.677722E+07"));
 }
 
 void TestNumberRules::roundHalfEven_data() {
