@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +87,7 @@ private slots:
     void saveTwiceAppendsTwice();
     void saveFailureIsReported_data();
     void saveFailureIsReported();
+    void longSaveCanBeCancelled();
     void realMessageBox();
 
 private:
@@ -255,6 +257,28 @@ void TestCommonWindows::saveFailureIsReported() {
     QVERIFY(!recorder.messages[0].text.contains("Saved!"));
     QVERIFY(QFileInfo("Result.txt").isDir()); // nothing partial left behind
     QVERIFY(!QFileInfo("/proc/Result.txt").exists());
+}
+
+void TestCommonWindows::longSaveCanBeCancelled() {
+    MessageRecorder recorder;
+    QWidget window;
+    int chunks = 0;
+    const auto lines = [&](qint64 first, qint64 count) {
+        // The user presses Cancel while the second chunk is being made.
+        if (++chunks == 2)
+            window.findChild<QProgressDialog *>()->cancel();
+        QStringList made;
+        for (qint64 k = 0; k < count; ++k)
+            made << QString::number(first + k + 1);
+        return made;
+    };
+    QVERIFY(!SaveResultLines(&window, "Lines.txt", 1000000, lines, "Saved!"));
+    QCOMPARE(chunks, 2);
+    QVERIFY(recorder.messages.isEmpty());
+    // Whole lines only: the chunk being written when Cancel came is finished, then it stops.
+    const QList<QByteArray> written = fileContents("Lines.txt").split('\n');
+    QCOMPARE(written.size(), 2 * 65536 + 1);
+    QCOMPARE(written[2 * 65536 - 1], QByteArray("131072\r"));
 }
 
 void TestCommonWindows::realMessageBox() {
