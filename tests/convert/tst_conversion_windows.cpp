@@ -245,6 +245,11 @@ void TestConversionWindows::temperatureWindow() {
     scales->setCurrentIndex(3);
     typeAndEnter(window.get(), "Text2", "0");
     QVERIFY(textOf(window.get(), "Text1").startsWith("-273.15 °C\n559.725 °De"));
+    // Enter in the scale box converts too, and typed text never becomes a new scale.
+    scales->lineEdit()->setFocus();
+    scales->setEditText("Fahrenheit");
+    QTest::keyClick(scales->lineEdit(), Qt::Key_Return);
+    QVERIFY(textOf(window.get(), "Text1").startsWith("-17.7777777777778 °C"));
     // Typed text that names no scale, even in other letter case, gives nothing.
     scales->setEditText("celsius");
     typeAndEnter(window.get(), "Text2", "100");
