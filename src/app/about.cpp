@@ -3,6 +3,7 @@
 #include "app/external_programs.h"
 #include "app/tool_catalog.h"
 #include "common/click_label.h"
+#include "common/controls.h"
 #include "common/error_rules.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ About::About(QWidget *parent) : ToolWindow(parent) {
     Label2 = named(new ClickLabel(QStringLiteral("Copyright \u00A9 Zentiqua developers"), this),
                    "Label2");
     Label2->makeLink();
-    Command1 = named(new QPushButton(QStringLiteral("OK"), this), "Command1");
+    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
     DefaultButton(Command1);
     CancelButton(Command1);
 

@@ -1,5 +1,6 @@
 #include "common/controls.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,6 +30,13 @@ QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, 
 
 QLabel *Caption(const QString &text, const char *name, QWidget *parent) {
     return named(new QLabel(text, parent), name);
+}
+
+QComboBox *EditableComboBox(const char *name, QWidget *parent) {
+    auto *box = named(new QComboBox(parent), name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
 }
 
 QRadioButton *OptionButton(const QString &caption, const char *name, QWidget *parent) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,6 +18,8 @@ QPushButton *CommandButton(const QString &caption, const char *name, QWidget *pa
 QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength = 0);
 QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, int heightTwips);
 QLabel *Caption(const QString &text, const char *name, QWidget *parent);
+// A combo box whose text can be typed; typed text never becomes a new item.
+QComboBox *EditableComboBox(const char *name, QWidget *parent);
 QRadioButton *OptionButton(const QString &caption, const char *name, QWidget *parent);
 
 } // namespace zq

@@ -55,16 +55,18 @@ struct RadixDigits {
     }
 };
 
-// Radix of a "&H"/"&O" prefix at position i of the text, or 0.
-int radixPrefixAt(const char16_t *s, qsizetype n, qsizetype i) {
-    if (i + 1 >= n || s[i] != u'&')
-        return 0;
-    const char16_t c = s[i + 1];
+// Radix named by the letter after "&": H hexadecimal, O octal; 0 for any other letter.
+int radixOfLetter(char16_t c) {
     if (c == u'H' || c == u'h')
         return 16;
     if (c == u'O' || c == u'o')
         return 8;
     return 0;
+}
+
+// Radix of a "&H"/"&O" prefix at position i of the text, or 0.
+int radixPrefixAt(const char16_t *s, qsizetype n, qsizetype i) {
+    return i + 1 < n && s[i] == u'&' ? radixOfLetter(s[i + 1]) : 0;
 }
 
 // A decimal number collected into plain ASCII ("0123.45e-6"), ready for from_chars.
@@ -342,10 +344,7 @@ QString signedText(double x, int digits) {
 double ParseNumber(const QString &text) {
     BlankSkippingReader in(text);
     if (const char16_t first = in.peek(); first == u'&') {
-        const char16_t kind = in.peekSecond();
-        const int radix = (kind == u'H' || kind == u'h')   ? 16
-                          : (kind == u'O' || kind == u'o') ? 8
-                                                           : 0;
+        const int radix = radixOfLetter(in.peekSecond());
         if (radix == 0)
             return 0;
         in.next();

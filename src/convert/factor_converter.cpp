@@ -1,5 +1,6 @@
 #include "convert/factor_converter.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
@@ -84,8 +85,8 @@ FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *p
     setObjectName(QLatin1String(design.windowName));
     setWindowTitle(QLatin1String(design.caption));
 
-    inputBox = named(new QLineEdit(this), design.inputBox);
-    convertButton = named(new QPushButton(QStringLiteral("Convert"), this), design.button);
+    inputBox = TextBox(design.inputBox, this);
+    convertButton = CommandButton(QStringLiteral("Convert"), design.button, this);
     convertButton->setMinimumHeight(twips(375));
     sourceList = unitList(design.leftList, this);
     targetList = unitList(design.rightList, this);
@@ -93,7 +94,7 @@ FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *p
         unitListWidth(m_table, (design.width - 360) / 2, sourceList->fontMetrics());
     sourceList->setFixedWidth(listWidth);
     targetList->setFixedWidth(listWidth);
-    resultBox = named(new QLineEdit(this), design.resultBox);
+    resultBox = TextBox(design.resultBox, this);
     DefaultButton(convertButton);
 
     auto *grid = new QGridLayout(this);
@@ -130,7 +131,7 @@ void FactorConverter::Command1_Click() {
     silentErrorExit([&] {
         const double result = convertUnits(m_table, std::size_t(sourceList->currentRow()),
                                            std::size_t(targetList->currentRow()), x);
-        resultBox->setText(FormatNumberText(result));
+        ShowNumber(resultBox, result);
     });
 }
 

@@ -30,14 +30,13 @@ HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("HexDecA"));
     setWindowTitle(QStringLiteral("Hexadecimal to Decimal"));
 
-    Option1 = named(new QRadioButton(QStringLiteral("Hexadecimal to Decimal"), this), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("Decimal to Hexadecimal"), this), "Option2");
+    Option1 = OptionButton(QStringLiteral("Hexadecimal to Decimal"), "Option1", this);
+    Option2 = OptionButton(QStringLiteral("Decimal to Hexadecimal"), "Option2", this);
     Option1->setChecked(true);
-    Text1 = named(new QLineEdit(this), "Text1");
+    Text1 = TextBox("Text1", this);
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1335));
-    Text2 = named(new QPlainTextEdit(this), "Text2");
-    Text2->setMinimumSize(twips(2775), twips(915));
+    Text2 = MultiLineBox("Text2", this, 2775, 915);
     EnterClicksDefaultButton(Text2);
 
     auto *layout = new QVBoxLayout(this);
@@ -67,14 +66,13 @@ Binary::Binary(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Binary"));
     setWindowTitle(QStringLiteral("Binary to Number"));
 
-    Option1 = named(new QRadioButton(QStringLiteral("Binary to Number"), this), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("Number to Binary"), this), "Option2");
+    Option1 = OptionButton(QStringLiteral("Binary to Number"), "Option1", this);
+    Option2 = OptionButton(QStringLiteral("Number to Binary"), "Option2", this);
     Option1->setChecked(true);
-    Label1 = named(new QLabel(QStringLiteral("-> (1 to 2147483647)"), this), "Label1");
+    Label1 = Caption(QStringLiteral("-> (1 to 2147483647)"), "Label1", this);
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1215));
-    Text1 = named(new QPlainTextEdit(this), "Text1");
-    Text1->setMinimumSize(twips(3255), twips(1125));
+    Text1 = MultiLineBox("Text1", this, 3255, 1125);
     EnterClicksDefaultButton(Text1);
 
     auto *grid = new QGridLayout(this);
@@ -107,12 +105,12 @@ SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
 
     QFont bold = font();
     bold.setBold(true);
-    Text1 = named(new QLineEdit(this), "Text1");
+    Text1 = TextBox("Text1", this);
     Text1->setFont(bold);
     Text1->setMinimumWidth(twips(2295));
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1215));
-    Text2 = named(new QLineEdit(this), "Text2");
+    Text2 = TextBox("Text2", this);
     Text2->setFont(bold);
 
     auto *layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "convert/temperature_window.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
@@ -17,20 +18,13 @@ FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FahrenheitC"));
     setWindowTitle(QStringLiteral("Temperature Converter"));
 
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2 = TextBox("Text2", this);
     Text2->setMinimumWidth(twips(1335));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert); // typed text never becomes a new scale
+    Combo1 = EditableComboBox("Combo1", this); // typed text never becomes a new scale
     Combo1->setMinimumWidth(twips(1335));
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMinimumSize(twips(2775), twips(1515));
-    Command1 = new QPushButton(QStringLiteral("Convert"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setMinimumSize(twips(1335), twips(375));
+    Text1 = MultiLineBox("Text1", this, 2775, 1515);
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command1->setMinimumWidth(twips(1335));
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);

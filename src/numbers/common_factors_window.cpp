@@ -1,5 +1,6 @@
 #include "numbers/common_factors_window.h"
 
+#include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -23,12 +24,11 @@ TwoNumberWindow::TwoNumberWindow(const char *name, const QString &title, QWidget
     : ToolWindow(parent) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
-    Text1 = named(new QLineEdit(this), "Text1");
-    Text2 = named(new QLineEdit(this), "Text2");
-    Command1 = named(new QPushButton(QStringLiteral("Calculate"), this), "Command1");
-    Command1->setMinimumHeight(twips(375));
+    Text1 = TextBox("Text1", this);
+    Text2 = TextBox("Text2", this);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text3 = named(new QLineEdit(this), "Text3");
+    Text3 = TextBox("Text3", this);
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->setMinimumWidth(twips(1800));
     connect(Command1, &QPushButton::clicked, this, &TwoNumberWindow::Command1_Click);
@@ -70,7 +70,7 @@ QString LeastCommon::result(const QString &first, const QString &second) const {
 SimplifyingFraction::SimplifyingFraction(QWidget *parent)
     : TwoNumberWindow("SimplifyingFraction", QStringLiteral("Simplifying Fractions Calculator"),
                       parent) {
-    Label1 = named(new QLabel(QStringLiteral("_______________"), this), "Label1");
+    Label1 = Caption(QStringLiteral("_______________"), "Label1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
     grid->addWidget(Label1, 1, 0);

@@ -18,7 +18,7 @@ namespace zq {
 namespace {
 
 QLineEdit *termBox(const char *name, QWidget *parent) {
-    auto *box = named(new QLineEdit(parent), name);
+    auto *box = TextBox(name, parent);
     box->setMaximumWidth(twips(900));
     box->setAlignment(Qt::AlignCenter);
     return box;
@@ -26,7 +26,7 @@ QLineEdit *termBox(const char *name, QWidget *parent) {
 
 QLabel *fractionBar(const QString &bar, QWidget *parent) {
     // Both bars of each window carry the name Label1.
-    return named(new QLabel(bar, parent), "Label1");
+    return Caption(bar, "Label1", parent);
 }
 
 void fillIfEmpty(QLineEdit *box, const QString &text) {
@@ -43,16 +43,13 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     Text6 = termBox("Text6", this);
     Text1 = termBox("Text1", this);
     Text2 = termBox("Text2", this);
-    Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1 = EditableComboBox("Combo1", this);
     Text7 = termBox("Text7", this);
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text5 = named(new QPlainTextEdit(this), "Text5");
-    Text5->setMinimumSize(twips(4200), twips(1700));
+    Text5 = MultiLineBox("Text5", this, 4200, 1700);
     SelectAllOnCtrlA(Text5);
 
     auto *grid = new QGridLayout(this);
@@ -104,13 +101,12 @@ FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
 
     Text1 = termBox("Text1", this);
     Text2 = termBox("Text2", this);
-    Label2 = named(new QLabel(QStringLiteral("="), this), "Label2");
+    Label2 = Caption(QStringLiteral("="), "Label2", this);
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
     Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
-    Text5 = named(new QPlainTextEdit(this), "Text5");
-    Text5->setMinimumSize(twips(3000), twips(1300));
+    Text5 = MultiLineBox("Text5", this, 3000, 1300);
     SelectAllOnCtrlA(Text5);
     Command2 = CommandButton(QStringLiteral("Sample"), "Command2", this);
     Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);

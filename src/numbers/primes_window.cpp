@@ -57,13 +57,12 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeFactor"));
     setWindowTitle(QStringLiteral("Prime Factor Calculator"));
 
-    Text1 = named(new QLineEdit(this), "Text1");
+    Text1 = TextBox("Text1", this);
     Text1->setMaxLength(8);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = named(new QPlainTextEdit(this), "Text2");
-    Text2->setMinimumSize(twips(3500), twips(1200));
-    Label1 = named(new QLabel(this), "Label1");
+    Text2 = MultiLineBox("Text2", this, 3500, 1200);
+    Label1 = Caption(QString(), "Label1", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -100,7 +99,7 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeNonPrime"));
     setWindowTitle(QStringLiteral("Prime,Non-Prime Numbers"));
 
-    Text1 = named(new QLineEdit(this), "Text1");
+    Text1 = TextBox("Text1", this);
     Command1 = CommandButton(QStringLiteral("Show"), "Command1", this);
     DefaultButton(Command1);
     List1 = named(new LazyListView(this), "List1");
@@ -143,14 +142,14 @@ Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Divisibility"));
     setWindowTitle(QStringLiteral("Divisibility Calculator"));
 
-    Text1 = named(new QLineEdit(this), "Text1");
+    Text1 = TextBox("Text1", this);
     Text1->setMaxLength(9);
-    Text12 = named(new QLineEdit(this), "Text12");
+    Text12 = TextBox("Text12", this);
     Text12->setMaxLength(6);
     // The remainder box is never shown: the verdict carries the remainder.
-    Text5 = named(new QLineEdit(this), "Text5");
+    Text5 = TextBox("Text5", this);
     Text5->setVisible(false);
-    Label5 = named(new QLabel(QStringLiteral("Divisible by x"), this), "Label5");
+    Label5 = Caption(QStringLiteral("Divisible by x"), "Label5", this);
     Label5->setMinimumWidth(twips(3600));
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     Command2 = CommandButton(QStringLiteral("Rules"), "Command2", this);
@@ -231,8 +230,8 @@ DivisibilityRules::DivisibilityRules(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DivisibilityRules"));
     setWindowTitle(QStringLiteral("Divisibility Rules"));
 
-    Label1 = named(new QLabel(linesOf(RulesLeft), this), "Label1");
-    Label2 = named(new QLabel(linesOf(RulesRight), this), "Label2");
+    Label1 = Caption(linesOf(RulesLeft), "Label1", this);
+    Label2 = Caption(linesOf(RulesRight), "Label2", this);
     Label2->setWordWrap(true);
     Label2->setMinimumWidth(twips(3600));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -91,9 +91,7 @@ SumDifferenceCubes::SumDifferenceCubes(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SumDifferenceCubes"));
     setWindowTitle(QStringLiteral("Sum or Difference of Cubes"));
     Text1 = TextBox("Text1", this);
-    Combo1 = named(new QComboBox(this), "Combo1");
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1 = EditableComboBox("Combo1", this);
     Text2 = TextBox("Text2", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
@@ -119,7 +117,7 @@ void SumDifferenceCubes::Command1_Click() {
         const auto result = SumDifferenceOfCubes(ReadStrictNumber(Text1), Combo1->currentText(),
                                                  ReadStrictNumber(Text2));
         if (result)
-            Text3->setText(FormatNumberText(*result));
+            ShowNumber(Text3, *result);
     });
 }
 
@@ -235,7 +233,7 @@ void fibonacci::Command1_Click() {
                         MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
         showStatus(Label1, PleaseWait);
-        Text2->setText(FormatNumberText(fibonacciTerm(toInt16(ReadStrictNumber(Text1)))));
+        ShowNumber(Text2, fibonacciTerm(toInt16(ReadStrictNumber(Text1))));
         Label1->clear();
     });
 }
@@ -260,8 +258,7 @@ Factorial::Factorial(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Factorial::Command1_Click() {
-    silentErrorExit(
-        [&] { Text2->setText(FormatNumberText(FactorialValue(toByte(ReadStrictNumber(Text1))))); });
+    silentErrorExit([&] { ShowNumber(Text2, FactorialValue(toByte(ReadStrictNumber(Text1)))); });
 }
 
 Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
