@@ -57,7 +57,10 @@ private slots:
     void expressionFactors();
     void conversions_data();
     void conversions();
+    void mendedUnits_data();
+    void mendedUnits();
     void everyUnitToItself();
+    void everyPairRoundTrips();
     void overflowFails();
     void temperature_data();
     void temperature();
@@ -134,7 +137,7 @@ void TestConversion::expressionFactors_data() {
     QTest::addColumn<QString>("unit");
     QTest::addColumn<double>("factor");
     QTest::newRow("grain") << UnitTable::Weight << "Grain" << 6.479891000000001e-05;
-    QTest::newRow("troy ounce") << UnitTable::Weight << "Troy Ounce" << 0.031099999999999996;
+    QTest::newRow("troy ounce") << UnitTable::Weight << "Troy Ounce" << 0.031103476800000002;
     QTest::newRow("mils") << UnitTable::Length << "Mils" << 2.54e-05;
     QTest::newRow("arc minute") << UnitTable::Angle << "Arc Minute" << 0.016666666666666666;
     QTest::newRow("month") << UnitTable::AstronomicalTime << "Month" << 30.436849898416668;
@@ -146,7 +149,6 @@ void TestConversion::expressionFactors_data() {
     QTest::newRow("exabytes") << UnitTable::Byte << "Exabytes" << 9.223372036854776e+18;
     QTest::newRow("zettabytes") << UnitTable::Byte << "Zettabytes" << 9.44473296573929e+21;
     QTest::newRow("yottabytes") << UnitTable::Byte << "Yottabytes" << 9.671406556917033e+24;
-    QTest::newRow("dönüm") << UnitTable::Area << QStringLiteral("D\u00F6n\u00FCm") << 4046856422.4;
 }
 
 void TestConversion::expressionFactors() {
@@ -171,7 +173,7 @@ void TestConversion::conversions_data() {
     QTest::newRow("1.5 kg to lb") << Weight << "Kilogram"
                                   << "Pound" << 1.5 << "3.30693393277316";
     QTest::newRow("troy ounce to g") << Weight << "Troy Ounce"
-                                     << "Gram" << 1.0 << "31.1";
+                                     << "Gram" << 1.0 << "31.1034768";
     QTest::newRow("liter to gallon") << Volume << "Liter"
                                      << "Gallon US" << 1.0 << "0.264172052";
     QTest::newRow("gallon to liter") << Volume << "Gallon US"
@@ -185,7 +187,7 @@ void TestConversion::conversions_data() {
     QTest::newRow("m2 to ft2") << Area << "Square Meter"
                                << "Square Foot" << 1.0 << "10.7639104167097";
     QTest::newRow("acre to dönüm")
-        << Area << "Acre" << QStringLiteral("D\u00F6n\u00FCm") << 7.0 << "7";
+        << Area << "Acre" << QStringLiteral("D\u00F6n\u00FCm") << 7.5 << "30.351423168";
     QTest::newRow("kW to hp") << EnergyPower << "Kilowatt"
                               << "Horsepower mech." << 1.0 << "1.34102208884381";
     QTest::newRow("V to mV") << Voltage << "Volt"
@@ -197,9 +199,9 @@ void TestConversion::conversions_data() {
     QTest::newRow("radian to degree") << Angle << "Radian"
                                       << "Degree" << 1.0 << "57.2957795130823";
     QTest::newRow("circle to degree") << Angle << "Circle"
-                                      << "Degree" << 1.0 << "0.00277777777777778";
+                                      << "Degree" << 1.0 << "360";
     QTest::newRow("degree to circle") << Angle << "Degree"
-                                      << "Circle" << 1.0 << "360";
+                                      << "Circle" << 1.0 << "0.00277777777777778";
     QTest::newRow("m/s to ft/s") << Speed << "Meter/second"
                                  << "Feet/second" << 1.0 << "3.28083989501312";
     QTest::newRow("anomalistic month") << AstronomicalTime << "Anomalistic month"
@@ -225,6 +227,12 @@ void TestConversion::conversions_data() {
                               << "Kilovolt" << 2500.0 << "0.0025";
     QTest::newRow("gross in dozens") << NumberScale << "Gross"
                                      << "Dozen" << 1.0 << "12";
+    QTest::newRow("mph exact") << Speed << "Mile/hour"
+                               << "Meter/second" << 1.0 << "0.44704";
+    QTest::newRow("kiloton of TNT") << EnergyPower << "Kiloton"
+                                    << "Kilowatt" << 1.0 << "1162222.22222222";
+    QTest::newRow("dönüm in m2") << Area << QStringLiteral("D\u00F6n\u00FCm") << "Square Meter"
+                                 << 1.0 << "1000";
     QTest::newRow("leap year in days") << AstronomicalTime << "Leap year"
                                        << "Day" << 2.0 << "732";
 }
@@ -238,12 +246,112 @@ void TestConversion::conversions() {
     QCOMPARE(convertText(table, from, to, input), expected);
 }
 
+// Units once entered wrongly, each against its published definition worked out here.
+void TestConversion::mendedUnits_data() {
+    QTest::addColumn<UnitTable>("table");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<double>("definition");
+    using enum UnitTable;
+    const double grain = 64.79891e-6, inch = 0.0254, mile = 1609.344, pi = std::acos(-1.0);
+    const double au = 149597870700.0, tnt = 4.184e12 / 3.6e6, synodic = 29 + 45842.8 / 86400;
+    const struct {
+        UnitTable table;
+        const char16_t *unit, *in;
+        double definition;
+    } rows[] = {
+        {Weight, u"Batman", u"Kilogram", 6 * 1.282945},
+        {Weight, u"Newton", u"Kilogram", 1 / 9.80665},
+        {Weight, u"Troy Pound", u"Gram", 5760 * grain * 1000},
+        {Weight, u"Troy Ounce", u"Gram", 480 * grain * 1000},
+        {Volume, u"Dry Quart", u"Liter", 2150.42 / 32 * std::pow(inch * 10, 3)},
+        {Volume, u"Bushel", u"Liter", 2150.42 * std::pow(inch * 10, 3)},
+        {Volume, u"Pint UK", u"Liter", 4.54609 / 8},
+        {Length, u"Parsec", u"Meter", 648000 / pi * au},
+        {Length, u"Kiloparsec", u"Meter", 648000e3 / pi * au},
+        {Length, u"Ken", u"Meter", 6 * 10.0 / 33},
+        {Length, u"Barleycorn", u"Inch", 1.0 / 3},
+        {Length, u"Furlong", u"Feet", 660},
+        {Area, u"D\u00F6n\u00FCm", u"Square Meter", 1000},
+        {Area, u"D\u00F6n\u00FCm", u"Evlek", 4},
+        {Area, u"Square Endaze", u"Square Meter", 0.65 * 0.65},
+        {Area, u"Square Hat", u"Square Zirai", 1.0 / (288 * 288)},
+        {Area, u"Square Kirah", u"Square Meter", 0.0425 * 0.0425},
+        {Area, u"Square Rod", u"Square Meter", 5.0292 * 5.0292},
+        {Area, u"Square Chain", u"Acre", 0.1},
+        {EnergyPower, u"Electron Volt", u"Kilowatt", 1.602176634e-19 / 3.6e6},
+        {EnergyPower, u"Kiloelectron Volt", u"Electron Volt", 1e3},
+        {EnergyPower, u"Megaelectron Volt", u"Electron Volt", 1e6},
+        {EnergyPower, u"Kiloton", u"Kilowatt", tnt},
+        {EnergyPower, u"Megaton", u"Kilowatt", tnt * 1e3},
+        {EnergyPower, u"Gigaton", u"Kilowatt", tnt * 1e6},
+        {Angle, u"Circle", u"Degree", 360},
+        {Angle, u"Quadrant", u"Right Angle", 1},
+        {Angle, u"Quintant", u"Degree", 72},
+        {Angle, u"Sextant", u"Degree", 60},
+        {Angle, u"Sign", u"Degree", 30},
+        {Angle, u"Pointangle", u"Degree", 360.0 / 32},
+        {Angle, u"Milangle", u"Degree", 360.0 / 6400},
+        {Speed, u"Mile/minute", u"Meter/second", mile / 60},
+        {Speed, u"Mile/hour", u"Meter/second", mile / 3600},
+        {AstronomicalTime, u"Gaussian year", u"Day", 2 * pi / 0.01720209895},
+        {AstronomicalTime, u"Synodic month", u"Day", synodic},
+        {AstronomicalTime, u"Lunar month", u"Day", synodic},
+        {AstronomicalTime, u"Lunar year", u"Day", 12 * synodic},
+        {AstronomicalTime, u"Saros", u"Day", 223 * synodic},
+        {AstronomicalTime, u"Uranus day", u"Day", 17.24 / 24},
+        {AstronomicalTime, u"Neptune day", u"Day", 16.11 / 24},
+    };
+    for (const auto &row : rows) {
+        const QString unit = QString::fromUtf16(row.unit), in = QString::fromUtf16(row.in);
+        QTest::addRow("%s in %s", qPrintable(unit), qPrintable(in))
+            << row.table << unit << in << row.definition;
+    }
+}
+
+// Within 1e-7: the old factors were off by 1e-5 or more; the lunar months are given to the
+// second's tenth only.
+void TestConversion::mendedUnits() {
+    QFETCH(UnitTable, table);
+    QFETCH(QString, unit);
+    QFETCH(QString, in);
+    QFETCH(double, definition);
+    const ConversionTable units = conversionTable(table);
+    QVERIFY(positionOf(units, unit) < units.units.size());
+    QVERIFY(positionOf(units, in) < units.units.size());
+    const double converted =
+        convertUnits(units, positionOf(units, unit), positionOf(units, in), 1.0);
+    QVERIFY2(std::abs(converted / definition - 1) < 1e-7, exact(converted));
+}
+
 void TestConversion::everyUnitToItself() {
     for (UnitTable id : AllTables) {
         const ConversionTable table = conversionTable(id);
         for (std::size_t i = 0; i < table.units.size(); ++i)
             for (double x : {1.0, 123.456, -0.001, 7e-9})
                 QCOMPARE(FormatNumberText(convertUnits(table, i, i, x)), FormatNumberText(x));
+    }
+}
+
+// Every pair of units, there and back: the value returns, so a unit's factor is applied the same
+// way on both sides of a conversion.
+void TestConversion::everyPairRoundTrips() {
+    for (UnitTable id : AllTables) {
+        const ConversionTable table = conversionTable(id);
+        for (std::size_t i = 0; i < table.units.size(); ++i)
+            for (std::size_t j = 0; j < table.units.size(); ++j) {
+                double there = 0;
+                try {
+                    there = convertUnits(table, i, j, 3.7);
+                } catch (const CalcError &) {
+                    continue; // beyond the double range (a centillion of yottas)
+                }
+                if (std::abs(there) < 1e-290 || std::abs(there) > 1e290)
+                    continue;
+                const double back = convertUnits(table, j, i, there);
+                QVERIFY2(std::abs(back / 3.7 - 1) < 1e-12,
+                         qPrintable(table.units[i].nameText() + " " + table.units[j].nameText()));
+            }
     }
 }
 
