@@ -6,12 +6,13 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include "widgets_benchmark_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,11 +74,4 @@ BENCHMARK(BM_SavePrimeTable1M)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZQ_WIDGETS_BENCHMARK_MAIN()

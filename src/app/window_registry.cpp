@@ -6,6 +6,9 @@
 #include "convert/factor_converter.h"
 #include "convert/number_bases_window.h"
 #include "convert/temperature_window.h"
+#include "geometry/equations_window.h"
+#include "geometry/shape_calculator.h"
+#include "geometry/trigonometry_window.h"
 #include "numbers/common_factors_window.h"
 #include "numbers/fraction_window.h"
 #include "numbers/number_words_window.h"
@@ -31,6 +34,7 @@ template <class Window> QWidget *make(const QString &, QWidget *parent) {
 
 constexpr std::array Registry = {
     Registration{"About", &make<About>},
+    Registration{"AreaCalculator", &createShapeCalculator},
     Registration{"ArithmeticProgression", &make<ArithmeticProgression>},
     Registration{"AstronomicalTime", &createFactorConverter},
     Registration{"Binary", &make<Binary>},
@@ -39,7 +43,9 @@ constexpr std::array Registry = {
     Registration{"Divisibility", &make<Divisibility>},
     Registration{"DivisibilityRules", &make<DivisibilityRules>},
     Registration{"DivisionOperation", &make<DivisionOperation>},
+    Registration{"Draw", &make<Draw>},
     Registration{"ElectricCurrent", &createFactorConverter},
+    Registration{"EquationSolver", &make<EquationSolver>},
     Registration{"Factorial", &make<Factorial>},
     Registration{"FahrenheitC", &make<FahrenheitC>},
     Registration{"fibonacci", &make<fibonacci>},
@@ -47,12 +53,15 @@ constexpr std::array Registry = {
     Registration{"FractionMix", &make<FractionMix>},
     Registration{"GeometricProgression", &make<GeometricProgression>},
     Registration{"GreatestCommon", &make<GreatestCommon>},
+    Registration{"HacimOlcer", &createShapeCalculator},
     Registration{"HexDecA", &make<HexDecA>},
+    Registration{"Hypotenuse", &make<Hypotenuse>},
     Registration{"KgPound", &createFactorConverter},
     Registration{"KombiPermu", &make<KombiPermu>},
     Registration{"LeastCommon", &make<LeastCommon>},
     Registration{"LiterGallon", &createFactorConverter},
     Registration{"Main", &make<Main>},
+    Registration{"MapScale", &make<MapScale>},
     Registration{"MultipleNtoN", &make<MultipleNtoN>},
     Registration{"MultiplicationTable", &make<MultiplicationTable>},
     Registration{"nthRoot", &make<nthRoot>},
@@ -60,11 +69,15 @@ constexpr std::array Registry = {
     Registration{"NumbersEnglish", &make<NumbersEnglish>},
     Registration{"Pascal", &make<Pascal>},
     Registration{"Percent", &make<Percent>},
+    Registration{"Perimeter", &createShapeCalculator},
     Registration{"PrimeFactor", &make<PrimeFactor>},
     Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
+    Registration{"QuadraticEq", &make<QuadraticEq>},
     Registration{"Roman", &make<Roman>},
     Registration{"SecondsMin", &make<SecondsMin>},
     Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
+    Registration{"Simultaneous", &make<Simultaneous>},
+    Registration{"SinCosinTan", &make<SinCosinTan>},
     Registration{"SmSf", &createFactorConverter},
     Registration{"Speed", &createFactorConverter},
     Registration{"SquareCubeRoot", &make<SquareCubeRoot>},

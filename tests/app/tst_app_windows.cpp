@@ -72,6 +72,8 @@ private slots:
     void doubleClickOnNothingDoesNothing();
     void calculatorEntryStartsSystemCalculator();
     void unbuiltEntryOpensNothing();
+    void everyTitleOpensAfresh_data();
+    void everyTitleOpensAfresh();
     void runningTimeFromMenu();
     void aboutCountsTheList();
     void aboutClosesOnEnterAndEscape_data();
@@ -203,6 +205,22 @@ void TestAppWindows::unbuiltEntryOpensNothing() {
     QCOMPARE(probe->openedName, QString());
     QVERIFY(messages.messages.isEmpty());
     QVERIFY(programs.started.isEmpty());
+}
+
+void TestAppWindows::everyTitleOpensAfresh_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("window");
+    const QStringList built = windowNames();
+    for (const ToolEntry &entry : ToolCatalog())
+        if (entry.target == ToolTarget::ModalWindow && built.contains(entry.windowNameText()))
+            QTest::newRow(qPrintable(entry.windowNameText()))
+                << entry.titleText() << entry.windowNameText();
+}
+
+void TestAppWindows::everyTitleOpensAfresh() {
+    QFETCH(QString, title);
+    QFETCH(QString, window);
+    verifyOpensAfreshFromCatalog(title, window);
 }
 
 void TestAppWindows::runningTimeFromMenu() {

@@ -32,8 +32,6 @@ private slots:
     void convertersConvert();
     void commaAndLetters();
     void overflowKeepsResult();
-    void opensFromCatalog_data();
-    void opensFromCatalog();
     void temperatureWindow();
     void hexWindow();
     void binaryWindow();
@@ -195,37 +193,6 @@ void TestConversionWindows::overflowKeepsResult() {
     QCOMPARE(textOf(converter.get(), "Text2"), QStringLiteral("1E+303"));
     QVERIFY(messages.messages.isEmpty());
     QVERIFY(converter->isVisible());
-}
-
-void TestConversionWindows::opensFromCatalog_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("window");
-    const char *rows[][2] = {
-        {"Weight Converter", "KgPound"},
-        {"Volume Converter", "LiterGallon"},
-        {"Length Converter", "UnitConvert"},
-        {"Area Converter", "SmSf"},
-        {"Energy-Power Converter", "Watt"},
-        {"Voltage Converter", "Voltage"},
-        {"Electric Current Converter", "ElectricCurrent"},
-        {"Angle Converter", "DegGradRad"},
-        {"Speed Converter", "Speed"},
-        {"Astronomical Time Converter", "AstronomicalTime"},
-        {"Byte Converter", "ByteConvert"},
-        {"Numbers Converter", "NumberConverter"},
-        {"Temperature Converter", "FahrenheitC"},
-        {"Hexadecimal to Decimal", "HexDecA"},
-        {"Binary to Number", "Binary"},
-        {"Seconds to Minutes to Hours", "SecondsMin"},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[1]) << row[0] << row[1];
-}
-
-void TestConversionWindows::opensFromCatalog() {
-    QFETCH(QString, title);
-    QFETCH(QString, window);
-    verifyOpensAfreshFromCatalog(title, window);
 }
 
 void TestConversionWindows::temperatureWindow() {

@@ -48,8 +48,6 @@ private slots:
     void twoNumberWindows();
     void fractionCalculator();
     void fractionEquation();
-    void opensFromCatalog_data();
-    void opensFromCatalog();
 
 private:
     std::unique_ptr<TemporaryWorkingFolder> m_folder;
@@ -366,33 +364,6 @@ void TestNumbersWindows::fractionEquation() {
     for (const char *box : {"Text1", "Text2", "Text3", "Text4"})
         QCOMPARE(textOf(window.get(), box), QStringLiteral("x"));
     QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("kept"));
-}
-
-void TestNumbersWindows::opensFromCatalog_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("window");
-    QTest::newRow("PrimeFactor") << "Prime Factor Calculator"
-                                 << "PrimeFactor";
-    QTest::newRow("PrimeNonPrime") << "Prime, Non-Prime Numbers"
-                                   << "PrimeNonPrime";
-    QTest::newRow("Divisibility") << "Divisibility Calculator"
-                                  << "Divisibility";
-    QTest::newRow("GreatestCommon") << "Greatest Common Factor Calculator"
-                                    << "GreatestCommon";
-    QTest::newRow("LeastCommon") << "Least Common Multiple Calculator"
-                                 << "LeastCommon";
-    QTest::newRow("SimplifyingFraction") << "Simplifying Fractions Calculator"
-                                         << "SimplifyingFraction";
-    QTest::newRow("FractionMix") << "Fraction Calculator"
-                                 << "FractionMix";
-    QTest::newRow("FractionEquality") << "Fraction Equation Solver"
-                                      << "FractionEquality";
-}
-
-void TestNumbersWindows::opensFromCatalog() {
-    QFETCH(QString, title);
-    QFETCH(QString, window);
-    verifyOpensAfreshFromCatalog(title, window);
 }
 
 QTEST_MAIN(TestNumbersWindows)

@@ -43,8 +43,6 @@ private slots:
     void divisionWindow();
     void numbersInWords();
     void romanWindow();
-    void opensFromCatalog_data();
-    void opensFromCatalog();
 
 private:
     std::unique_ptr<TemporaryWorkingFolder> m_folder;
@@ -356,36 +354,6 @@ void TestSeriesWindows::romanWindow() {
     QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("MCMXCIV"));
     typeAndEnter(window.get(), "Text1", "2.5");
     QCOMPARE(textOf(window.get(), "Text2"), QStringLiteral("II"));
-}
-
-void TestSeriesWindows::opensFromCatalog_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("window");
-    const char *rows[][2] = {
-        {"Sum of Numbers N to N", "Sum1toN"},
-        {"Product of Numbers N to N", "MultipleNtoN"},
-        {"Sum or Difference of Cubes", "SumDifferenceCubes"},
-        {"Arithmetic Progression Calculator", "ArithmeticProgression"},
-        {"Geometric Progression Calculator", "GeometricProgression"},
-        {"Fibonacci Calculator", "fibonacci"},
-        {"Factorial Calculator", "Factorial"},
-        {"Multiplication Table", "MultiplicationTable"},
-        {"Combination & Permutation", "KombiPermu"},
-        {"Square Root, Cube Root Calculator", "SquareCubeRoot"},
-        {"nth Root Calculator", "nthRoot"},
-        {"Percentage % Calculator", "Percent"},
-        {"Division Operation", "DivisionOperation"},
-        {"Numbers to String", "NumbersEnglish"},
-        {"Numbers to Roman", "Roman"},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[1]) << row[0] << row[1];
-}
-
-void TestSeriesWindows::opensFromCatalog() {
-    QFETCH(QString, title);
-    QFETCH(QString, window);
-    verifyOpensAfreshFromCatalog(title, window);
 }
 
 QTEST_MAIN(TestSeriesWindows)

@@ -1,0 +1,281 @@
+#include "geometry/equations_window.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/messages.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "geometry/equations.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace zq {
+namespace {
+
+QLineEdit *termBox(const char *name, QWidget *parent, int maxLength = 0) {
+    auto *box = TextBox(name, parent, maxLength);
+    box->setMaximumWidth(twips(1000));
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QLabel *sign(const QString &text, const char *name, QWidget *parent) {
+    auto *label = Caption(text, name, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("EquationSolver"));
+    setWindowTitle(QStringLiteral("Equation Solver"));
+    Text4 = termBox("Text4", this);
+    Label2 = sign(QStringLiteral("X"), "Label2", this);
+    Combo1 = EditableComboBox("Combo1", this);
+    Combo1->setMinimumWidth(twips(600));
+    Text3 = termBox("Text3", this);
+    Label1 = sign(QStringLiteral("="), "Label1", this);
+    Text2 = termBox("Text2", this);
+    Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
+    DefaultButton(Command1);
+    Text1 = MultiLineBox("Text1", this, 4500, 1500);
+    save = MenuBarItem("save", QStringLiteral("Save"));
+
+    auto *grid = new QGridLayout(this);
+    int column = 0;
+    for (QWidget *part :
+         std::initializer_list<QWidget *>{Text4, Label2, Combo1, Text3, Label1, Text2})
+        grid->addWidget(part, 0, column++);
+    grid->addWidget(Command1, 0, column);
+    grid->addWidget(Text1, 1, 0, 1, column + 1);
+
+    connect(Command1, &QPushButton::clicked, this, &EquationSolver::Command1_Click);
+    connect(save, &QAction::triggered, this, &EquationSolver::save_Click);
+    Form_Load();
+}
+
+void EquationSolver::Form_Load() {
+    Combo1->addItems(
+        {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")});
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QStringLiteral("+"));
+}
+
+void EquationSolver::Command1_Click() {
+    Text1->clear();
+    skipFailingSteps([&] {
+        setMultiLineText(Text1, SolveLinearEquation(Text4->text(), Combo1->currentText(),
+                                                    Text3->text(), Text2->text()));
+    });
+}
+
+void EquationSolver::save_Click() {
+    SaveResultText(this, QStringLiteral("EquationSolver.txt"),
+                   {QStringLiteral("\r\n") + multiLineText(Text1) + QStringLiteral("\r\n")},
+                   QStringLiteral("Saved to the program's location."));
+}
+
+QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("QuadraticEq"));
+    setWindowTitle(QStringLiteral("Quadratic Equation Solver"));
+    Label6 = sign(QStringLiteral("a"), "Label6", this);
+    Label8 = sign(QStringLiteral("b"), "Label8", this);
+    Label9 = sign(QStringLiteral("c"), "Label9", this);
+    txtA = termBox("txtA", this, 10);
+    Label1 = sign(QStringLiteral("x"), "Label1", this);
+    Label2 = sign(QStringLiteral("2"), "Label2", this);
+    QFont raised = Label2->font();
+    raised.setPointSizeF(raised.pointSizeF() * 0.75);
+    Label2->setFont(raised);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3 = sign(QStringLiteral("+"), "Label3", this);
+    txtB = termBox("txtB", this, 10);
+    Label4 = sign(QStringLiteral("x"), "Label4", this);
+    Label5 = sign(QStringLiteral("+"), "Label5", this);
+    txtC = termBox("txtC", this, 10);
+    Label7 = sign(QStringLiteral("="), "Label7", this);
+    txtNum = termBox("txtNum", this, 10);
+    cmdSolve = CommandButton(QStringLiteral("Solve"), "cmdSolve", this);
+    DefaultButton(cmdSolve);
+    lblState = Caption(QString(), "lblState", this);
+    lblRoot1 = Caption(QString(), "lblRoot1", this);
+    lblRoot2 = Caption(QString(), "lblRoot2", this);
+    lblDoubleRoot = Caption(QString(), "lblDoubleRoot", this);
+    lblDoubleRoot->hide();
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label6, 0, 0);
+    grid->addWidget(Label8, 0, 4);
+    grid->addWidget(Label9, 0, 7);
+    const std::initializer_list<QWidget *> line = {txtA,   Label1, Label2, Label3, txtB,
+                                                   Label4, Label5, txtC,   Label7, txtNum};
+    int column = 0;
+    for (QWidget *part : line)
+        grid->addWidget(part, 1, column++);
+    grid->addWidget(cmdSolve, 2, 0, 1, column, Qt::AlignHCenter);
+    grid->addWidget(lblState, 3, 0, 1, column);
+    // The single root is shown in the first root's place.
+    grid->addWidget(lblRoot1, 4, 0, 1, 5);
+    grid->addWidget(lblDoubleRoot, 4, 0, 1, 5);
+    grid->addWidget(lblRoot2, 4, 5, 1, 5);
+    setTabOrder(txtA, txtB);
+    setTabOrder(txtB, txtC);
+    setTabOrder(txtC, txtNum);
+    setTabOrder(txtNum, cmdSolve);
+
+    connect(cmdSolve, &QPushButton::clicked, this, &QuadraticEq::cmdSolve_Click);
+    connect(txtA, &QLineEdit::textChanged, this, &QuadraticEq::txtA_Change);
+    connect(txtB, &QLineEdit::textChanged, this, &QuadraticEq::txtB_Change);
+    connect(txtC, &QLineEdit::textChanged, this, &QuadraticEq::txtC_Change);
+    txtNum->installEventFilter(this);
+}
+
+void QuadraticEq::keepDigitsAndMinus(QLineEdit *box) {
+    if (m_filtering)
+        return; // the removal's own change
+    const QScopedValueRollback<bool> filtering(m_filtering, true);
+    for (;;) {
+        const QString last = box->text().right(1);
+        if (ParseNumber(last) != 0 || last == QLatin1String("0") || last == QLatin1String("-"))
+            return;
+        const QString before = box->text();
+        box->backspace(); // as the user's Backspace: the character before the caret goes
+        if (box->text() == before)
+            return;
+    }
+}
+
+void QuadraticEq::txtA_Change() {
+    keepDigitsAndMinus(txtA);
+}
+
+void QuadraticEq::txtB_Change() {
+    keepDigitsAndMinus(txtB);
+}
+
+void QuadraticEq::txtC_Change() {
+    keepDigitsAndMinus(txtC);
+}
+
+void QuadraticEq::txtNum_Click() {
+    keepDigitsAndMinus(txtNum);
+}
+
+bool QuadraticEq::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == txtNum && event->type() == QEvent::MouseButtonRelease)
+        txtNum_Click();
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void QuadraticEq::cmdSolve_Click() {
+    // A right-hand side beyond 16 bits or a discriminant beyond the currency range is
+    // rejected before any label changes.
+    silentErrorExit([&] {
+        const double a = txtA->text().isEmpty() ? 1 : ParseNumber(txtA->text());
+        const double b = txtB->text().isEmpty() ? 1 : ParseNumber(txtB->text());
+        const double c = ParseNumber(txtC->text());
+        const std::int16_t k = toInt16(ParseNumber(txtNum->text()));
+        const QuadraticSolution solution = SolveQuadratic(a, b, c, k);
+        switch (solution.verdict) {
+        case QuadraticVerdict::NotQuadratic:
+            lblState->setText(QStringLiteral("This isn't a quadratic equation."));
+            return;
+        case QuadraticVerdict::NoRealRoot:
+            lblState->setText(QStringLiteral("The equation has no real root"));
+            lblRoot1->clear();
+            lblRoot2->clear();
+            lblDoubleRoot->clear();
+            lblDoubleRoot->hide();
+            return;
+        case QuadraticVerdict::TwoRoots:
+            lblState->setText(QStringLiteral("Equation Roots:"));
+            lblDoubleRoot->clear();
+            lblDoubleRoot->hide();
+            lblRoot1->setText(FormatNumberText(solution.root1));
+            lblRoot2->setText(FormatNumberText(solution.root2));
+            return;
+        case QuadraticVerdict::RepeatedRoot:
+            lblState->setText(QStringLiteral("The equation has a repeated root"));
+            lblRoot1->clear();
+            lblRoot2->clear();
+            lblDoubleRoot->show();
+            lblDoubleRoot->setText(FormatNumberText(solution.root1));
+            return;
+        }
+    });
+}
+
+Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Simultaneous"));
+    setWindowTitle(QStringLiteral("Simultaneous Equation Solver"));
+    auto *grid = new QGridLayout(this);
+    // Each equation: box "x" "+" box "y" "=" box, the captions named Label3 to Label10.
+    const char *captionNames[2][4] = {{"Label3", "Label4", "Label5", "Label6"},
+                                      {"Label7", "Label8", "Label9", "Label10"}};
+    const char *boxNames[2][3] = {{"txtA", "txtB", "txtH"}, {"txtC", "txtD", "txtK"}};
+    QLineEdit *boxes[2][3];
+    for (int row = 0; row < 2; ++row) {
+        for (int i = 0; i < 3; ++i)
+            boxes[row][i] = termBox(boxNames[row][i], this);
+        const char *const *names = captionNames[row];
+        QWidget *parts[] = {boxes[row][0],
+                            sign(QStringLiteral("x"), names[0], this),
+                            sign(QStringLiteral("+"), names[1], this),
+                            boxes[row][1],
+                            sign(QStringLiteral("y"), names[2], this),
+                            sign(QStringLiteral("="), names[3], this),
+                            boxes[row][2]};
+        for (int column = 0; column < 7; ++column)
+            grid->addWidget(parts[column], row, column);
+    }
+    txtA = boxes[0][0], txtB = boxes[0][1], txtH = boxes[0][2];
+    txtC = boxes[1][0], txtD = boxes[1][1], txtK = boxes[1][2];
+    cmdCalculate = CommandButton(QStringLiteral("Solve"), "cmdCalculate", this);
+    DefaultButton(cmdCalculate);
+    Label12 = sign(QStringLiteral("x ="), "Label12", this);
+    lblSolutionX = Caption(QString(), "lblSolutionX", this);
+    Label13 = sign(QStringLiteral("y ="), "Label13", this);
+    lblSolutionY = Caption(QString(), "lblSolutionY", this);
+    grid->addWidget(cmdCalculate, 2, 0, 1, 8, Qt::AlignHCenter);
+    grid->addWidget(Label12, 3, 0);
+    grid->addWidget(lblSolutionX, 3, 1, 1, 7);
+    grid->addWidget(Label13, 4, 0);
+    grid->addWidget(lblSolutionY, 4, 1, 1, 7);
+    setTabOrder(txtA, txtB);
+    setTabOrder(txtB, txtH);
+    setTabOrder(txtH, txtC);
+    setTabOrder(txtC, txtD);
+    setTabOrder(txtD, txtK);
+    setTabOrder(txtK, cmdCalculate);
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &Simultaneous::cmdCalculate_Click);
+}
+
+void Simultaneous::cmdCalculate_Click() {
+    lblSolutionX->clear();
+    lblSolutionY->clear();
+    silentErrorExit([&] {
+        const auto solution = SolveSimultaneous(ReadStrictNumber(txtA), ReadStrictNumber(txtB),
+                                                ReadStrictNumber(txtH), ReadStrictNumber(txtC),
+                                                ReadStrictNumber(txtD), ReadStrictNumber(txtK));
+        if (!solution) {
+            ShowMessage(this, QStringLiteral("The equations are parallel!"));
+            return;
+        }
+        lblSolutionX->setText(FormatNumberText(solution->x));
+        lblSolutionY->setText(FormatNumberText(solution->y));
+    });
+}
+
+} // namespace zq
