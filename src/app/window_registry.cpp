@@ -6,6 +6,8 @@
 #include "convert/factor_converter.h"
 #include "convert/number_bases_window.h"
 #include "convert/temperature_window.h"
+#include "finance/finance_windows.h"
+#include "finance/restaurant_bill_window.h"
 #include "geometry/equations_window.h"
 #include "geometry/shape_calculator.h"
 #include "geometry/trigonometry_window.h"
@@ -37,9 +39,12 @@ constexpr std::array Registry = {
     Registration{"AreaCalculator", &createShapeCalculator},
     Registration{"ArithmeticProgression", &make<ArithmeticProgression>},
     Registration{"AstronomicalTime", &createFactorConverter},
+    Registration{"AutoLoan", &make<AutoLoan>},
     Registration{"Binary", &make<Binary>},
     Registration{"ByteConvert", &createFactorConverter},
+    Registration{"CompoundInterest", &make<CompoundInterest>},
     Registration{"DegGradRad", &createFactorConverter},
+    Registration{"Depreciation", &make<Depreciation>},
     Registration{"Divisibility", &make<Divisibility>},
     Registration{"DivisibilityRules", &make<DivisibilityRules>},
     Registration{"DivisionOperation", &make<DivisionOperation>},
@@ -49,10 +54,12 @@ constexpr std::array Registry = {
     Registration{"Factorial", &make<Factorial>},
     Registration{"FahrenheitC", &make<FahrenheitC>},
     Registration{"fibonacci", &make<fibonacci>},
+    Registration{"FinancialLease", &make<FinancialLease>},
     Registration{"FractionEquality", &make<FractionEquality>},
     Registration{"FractionMix", &make<FractionMix>},
     Registration{"GeometricProgression", &make<GeometricProgression>},
     Registration{"GreatestCommon", &make<GreatestCommon>},
+    Registration{"GrowthRate", &make<GrowthRate>},
     Registration{"HacimOlcer", &createShapeCalculator},
     Registration{"HexDecA", &make<HexDecA>},
     Registration{"Hypotenuse", &make<Hypotenuse>},
@@ -62,6 +69,9 @@ constexpr std::array Registry = {
     Registration{"LiterGallon", &createFactorConverter},
     Registration{"Main", &make<Main>},
     Registration{"MapScale", &make<MapScale>},
+    Registration{"MenuTracking", &make<MenuTracking>},
+    Registration{"MenuTrackingALT", &make<MenuTrackingALT>},
+    Registration{"Mortgage", &make<Mortgage>},
     Registration{"MultipleNtoN", &make<MultipleNtoN>},
     Registration{"MultiplicationTable", &make<MultiplicationTable>},
     Registration{"nthRoot", &make<nthRoot>},
@@ -72,9 +82,11 @@ constexpr std::array Registry = {
     Registration{"Perimeter", &createShapeCalculator},
     Registration{"PrimeFactor", &make<PrimeFactor>},
     Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
+    Registration{"Profit", &make<Profit>},
     Registration{"QuadraticEq", &make<QuadraticEq>},
     Registration{"Roman", &make<Roman>},
     Registration{"SecondsMin", &make<SecondsMin>},
+    Registration{"SimpleInterest", &make<SimpleInterest>},
     Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
     Registration{"Simultaneous", &make<Simultaneous>},
     Registration{"SinCosinTan", &make<SinCosinTan>},

@@ -1,6 +1,7 @@
 #include "common/controls.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,12 @@ QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength) {
     auto *box = named(new QLineEdit(parent), name);
     if (maxLength > 0)
         box->setMaxLength(maxLength);
+    return box;
+}
+
+QLineEdit *ResultBox(const char *name, QWidget *parent) {
+    auto *box = TextBox(name, parent);
+    box->setReadOnly(true);
     return box;
 }
 
@@ -41,6 +48,25 @@ QComboBox *EditableComboBox(const char *name, QWidget *parent) {
 
 QRadioButton *OptionButton(const QString &caption, const char *name, QWidget *parent) {
     return named(new QRadioButton(caption, parent), name);
+}
+
+Form FieldForm(QWidget *window, std::initializer_list<FormField> fields) {
+    Form form{new QGridLayout(window), {}, {}};
+    int row = 0;
+    for (const FormField &field : fields) {
+        QLabel *caption = Caption(field.caption, field.captionName, window);
+        QLineEdit *box =
+            field.result ? ResultBox(field.boxName, window) : TextBox(field.boxName, window);
+        caption->setBuddy(box);
+        form.grid->addWidget(caption, row, 0);
+        form.grid->addWidget(box, row, 1);
+        if (!field.unit.isEmpty())
+            form.grid->addWidget(Caption(field.unit, field.unitName, window), row, 2);
+        form.captions << caption;
+        form.boxes << box;
+        ++row;
+    }
+    return form;
 }
 
 } // namespace zq

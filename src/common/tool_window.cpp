@@ -95,6 +95,15 @@ void ToolWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
+void ToolWindow::keyPressEvent(QKeyEvent *event) {
+    // A dialog closes on Escape by itself; a window that does not close on Escape keeps it.
+    if (!m_closeOnEscape && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void DefaultButton(QPushButton *button) {
     button->setDefault(true);
 }

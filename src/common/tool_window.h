@@ -53,6 +53,7 @@ protected:
     QAction *MenuBarItem(const char *name, const QString &caption);
 
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QMenuBar *m_menuBar = nullptr;

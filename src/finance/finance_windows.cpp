@@ -1,0 +1,230 @@
+#include "finance/finance_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/float_faults.h"
+#include "common/number_rules.h"
+#include "common/text_boxes.h"
+#include "finance/interest.h"
+#include "finance/loans.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zq {
+namespace {
+
+const QString Percent = QStringLiteral("%");
+const QString Months = QStringLiteral("months");
+
+// The window's Calculate button, the default button, under its form.
+QPushButton *calculateButton(QWidget *window, const Form &form) {
+    QPushButton *button = CommandButton(QStringLiteral("Calculate"), "Command1", window);
+    DefaultButton(button);
+    form.grid->addWidget(button, form.grid->rowCount(), 0, 1, 3, Qt::AlignHCenter);
+    return button;
+}
+
+void startWindow(ToolWindow *window, const char *name, const char *title) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(QLatin1String(title));
+}
+
+double lenient(const QLineEdit *box) {
+    return ParseNumber(box->text());
+}
+
+void showRounded(QLineEdit *box, double value) {
+    ShowNumber(box, RoundHalfEven(value, 2));
+}
+
+} // namespace
+
+AutoLoan::AutoLoan(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "AutoLoan", "Auto Loan Calculator");
+    const Form form = FieldForm(
+        this, {{"Label1", QStringLiteral("Amount (Vehicle Price)"), "Text1"},
+               {"Label2", QStringLiteral("Annual Interest Rate"), "Text2", Percent, "Label6"},
+               {"Label3", QStringLiteral("Term/Period"), "Text3", Months, "Label7"},
+               {"Label4", QStringLiteral("Monthly Payment"), "Text4"},
+               {"Label5", QStringLiteral("Total Amount to Pay"), "Text5"}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &AutoLoan::Command1_Click);
+}
+
+void AutoLoan::Command1_Click() {
+    silentErrorExit([&] {
+        const double payment = AnnuityPayment(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
+                                              ReadStrictNumber(Text3));
+        showRounded(Text4, payment);
+        // The total is built from the payment as shown.
+        const double shown = ReadStrictNumber(Text4), months = ReadStrictNumber(Text3);
+        ShowNumber(Text5, checkedFloat([=] { return shown * months; }));
+    });
+}
+
+Mortgage::Mortgage(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "Mortgage", "Mortgage Calculator");
+    const Form form =
+        FieldForm(this, {{"Label1", QStringLiteral("Loan Amount"), "Text1"},
+                         {"Label2", QStringLiteral("Loan Term"), "Text2", QStringLiteral("years")},
+                         {"Label3", QStringLiteral("Interest Rate"), "Text3", Percent},
+                         {"Label4", QStringLiteral("Monthly payment"), "Text4", {}, nullptr, true},
+                         {"Label5", QStringLiteral("Total payments"), "Text5", {}, nullptr, true},
+                         {"Label6", QStringLiteral("Total interest"), "Text6", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4], Text6 = form.boxes[5];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &Mortgage::Command1_Click);
+}
+
+void Mortgage::Command1_Click() {
+    silentErrorExit([&] {
+        const double amount = ReadStrictNumber(Text1), years = ReadStrictNumber(Text2);
+        const double payment = MortgagePayment(amount, years, ReadStrictNumber(Text3));
+        const double total = checkedFloat([=] { return payment * 12 * years; });
+        const double interest = checkedFloat([=] { return total - amount; });
+        Text4->setText(GroupedMoneyText(payment));
+        Text5->setText(GroupedMoneyText(total));
+        Text6->setText(GroupedMoneyText(interest));
+    });
+}
+
+FinancialLease::FinancialLease(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "FinancialLease", "Financial Lease Calculator");
+    const Form form =
+        FieldForm(this, {{"Label1", QStringLiteral("Loan Amount"), "Text1"},
+                         {"Label2", QStringLiteral("Residual Value"), "Text2"},
+                         {"Label3", QStringLiteral("Interest Rate"), "Text3", Percent, "Label6"},
+                         {"Label4", QStringLiteral("Term/Period"), "Text4", Months, "Label5"},
+                         {"Label7", QStringLiteral("Monthly Payment"), "Text5", {}, nullptr, true},
+                         {"Label8", QStringLiteral("Total Payment"), "Text6", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4], Text6 = form.boxes[5];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &FinancialLease::Command1_Click);
+}
+
+void FinancialLease::Command1_Click() {
+    silentErrorExit([&] {
+        const double months = ReadStrictNumber(Text4);
+        const double payment = LeasePayment(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
+                                            ReadStrictNumber(Text3), months);
+        // The total is the unrounded payment times the term.
+        const double total = RoundHalfEven(checkedFloat([=] { return payment * months; }), 2);
+        showRounded(Text5, payment);
+        ShowNumber(Text6, total);
+    });
+}
+
+CompoundInterest::CompoundInterest(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "CompoundInterest", "Compound Interest Calculator");
+    const Form form =
+        FieldForm(this, {{nullptr, QStringLiteral("Base amount"), "Text1"},
+                         {nullptr, QStringLiteral("Annual interest rate"), "Text2", Percent},
+                         {nullptr, QStringLiteral("Years"), "Text3"},
+                         {nullptr, QStringLiteral("Total Amount"), "Text4", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &CompoundInterest::Command1_Click);
+}
+
+void CompoundInterest::Command1_Click() {
+    silentErrorExit([&] {
+        showRounded(Text4, CompoundTotal(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
+                                         ReadStrictNumber(Text3)));
+    });
+}
+
+SimpleInterest::SimpleInterest(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "SimpleInterest", "Simple Interest Calculator");
+    const Form form =
+        FieldForm(this, {{nullptr, QStringLiteral("Base amount"), "Text1"},
+                         {nullptr, QStringLiteral("Annual interest rate"), "Text2", Percent},
+                         {nullptr, QStringLiteral("Term/Period"), "Text3", Months},
+                         {nullptr, QStringLiteral("Simple Interest"), "Text5", {}, nullptr, true},
+                         {nullptr, QStringLiteral("Total Amount"), "Text4", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text5 = form.boxes[3], Text4 = form.boxes[4];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &SimpleInterest::Command1_Click);
+}
+
+void SimpleInterest::Command1_Click() {
+    silentErrorExit([&] {
+        const double amount = ReadStrictNumber(Text1);
+        const double interest =
+            SimpleInterestOf(amount, ReadStrictNumber(Text2), ReadStrictNumber(Text3));
+        const double total = checkedFloat([=] { return amount + interest; });
+        showRounded(Text4, total);
+        showRounded(Text5, interest);
+    });
+}
+
+Depreciation::Depreciation(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "Depreciation", "Depreciation Calculator");
+    const Form form = FieldForm(this, {{nullptr, QStringLiteral("Initial Cost"), "Text1"},
+                                       {nullptr, QStringLiteral("Salvage Value"), "Text2"},
+                                       {nullptr, QStringLiteral("Asset's Life"), "Text3"},
+                                       {nullptr, QStringLiteral("Period of Depreciation"), "Text4"},
+                                       {nullptr, QStringLiteral("Depreciation"), "Text5"}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &Depreciation::Command1_Click);
+}
+
+void Depreciation::Command1_Click() {
+    silentErrorExit([&] {
+        ShowNumber(Text5, DoubleDecliningBalance(lenient(Text1), lenient(Text2), lenient(Text3),
+                                                 lenient(Text4)));
+    });
+}
+
+GrowthRate::GrowthRate(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "GrowthRate", "Growth Rate Calculator");
+    const Form form = FieldForm(
+        this, {{nullptr, QStringLiteral("Present Figure"), "Text1"},
+               {nullptr, QStringLiteral("Past Figure"), "Text2"},
+               {nullptr, QStringLiteral("Periods"), "Text3"},
+               {nullptr, QStringLiteral("Growth Rate"), "Text4", Percent, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &GrowthRate::Command1_Click);
+}
+
+void GrowthRate::Command1_Click() {
+    silentErrorExit([&] {
+        showRounded(Text4, GrowthRatePercent(lenient(Text1), lenient(Text2), lenient(Text3)));
+    });
+}
+
+Profit::Profit(QWidget *parent) : ToolWindow(parent) {
+    startWindow(this, "Profit", "Profit Calculator");
+    const Form form =
+        FieldForm(this, {{nullptr, QStringLiteral("Revenue / Selling Price"), "Text1"},
+                         {nullptr, QStringLiteral("Gross Margin"), "Text2", Percent},
+                         {nullptr, QStringLiteral("Gross Profit"), "Text3", {}, nullptr, true},
+                         {nullptr, QStringLiteral("Cost"), "Text4", {}, nullptr, true},
+                         {nullptr, QStringLiteral("Mark Up"), "Text5", Percent, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    Command1 = calculateButton(this, form);
+    connect(Command1, &QPushButton::clicked, this, &Profit::Command1_Click);
+}
+
+void Profit::Command1_Click() {
+    // Each step reads what the step before has shown.
+    silentErrorExit([&] {
+        showRounded(Text3, GrossProfit(ReadStrictNumber(Text1), ReadStrictNumber(Text2)));
+        const double revenue = ReadStrictNumber(Text1), profit = ReadStrictNumber(Text3);
+        showRounded(Text4, checkedFloat([=] { return revenue - profit; }));
+        const double cost = ReadStrictNumber(Text4);
+        showRounded(Text5, checkedFloat([=] { return profit / cost * 100; }));
+    });
+}
+
+} // namespace zq

@@ -1,0 +1,36 @@
+#include "finance/loans.h"
+
+#include "common/float_faults.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace zq {
+
+double AnnuityPayment(double amount, double annualRate, double months) {
+    return LeasePayment(amount, 0, annualRate, months);
+}
+
+double LeasePayment(double amount, double residual, double annualRate, double months) {
+    return checkedFloat([=] {
+        const double r = annualRate / 1200;
+        const double f = std::pow(1 + r, months);
+        return (amount * r * f - residual * r) / (f - 1);
+    });
+}
+
+double MortgagePayment(double amount, double years, double annualRate) {
+    return checkedFloat([=] {
+        const double r = annualRate / 1200;
+        if (r == 0)
+            return amount / years / 12;
+        return amount * r / (1 - std::pow(1 + r, -12 * years));
+    });
+}
+
+QString GroupedMoneyText(double x) {
+    return QLocale().toString(x, 'f', 2);
+}
+
+} // namespace zq

@@ -1,0 +1,359 @@
+#include "finance/restaurant_bill_window.h"
+
+#include "common/code_page.h"
+#include "common/controls.h"
+#include "common/date_text.h"
+#include "common/error_rules.h"
+#include "common/float_faults.h"
+#include "common/messages.h"
+#include "common/number_rules.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "finance/restaurant_bill.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace zq {
+namespace {
+
+const QString BillFile = QStringLiteral("Bill Summary.dat");
+
+QByteArray controlName(const char *kind, int number) {
+    return QByteArray(kind) + QByteArray::number(number);
+}
+
+QGroupBox *frame(const QString &caption, const char *name, QWidget *parent) {
+    return named(new QGroupBox(caption, parent), name);
+}
+
+QCheckBox *checkBox(const QString &caption, const char *name, QWidget *parent) {
+    return named(new QCheckBox(caption, parent), name);
+}
+
+// An "Other" row's box sits in a small frame of its own.
+QWidget *captionedBox(const QString &caption, QLineEdit *box, QWidget *parent) {
+    auto *small = new QGroupBox(caption, parent);
+    auto *layout = new QVBoxLayout(small);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(box);
+    return small;
+}
+
+struct GroupDesign {
+    MenuGroup group;
+    const char *frameName;
+    const char *caption;
+};
+
+constexpr GroupDesign Groups[] = {{MenuGroup::Meals, "Frame2", "Meals"},
+                                  {MenuGroup::FastFood, "Frame6", "Fast Food"},
+                                  {MenuGroup::Desserts, "Frame3", "Desserts"},
+                                  {MenuGroup::Drinks, "Frame4", "Drinks"}};
+
+const std::vector<const MenuRow *> &rowsInCheckOrder() {
+    static const std::vector<const MenuRow *> rows = [] {
+        std::vector<const MenuRow *> sorted;
+        for (const MenuRow &row : MenuRows())
+            sorted.push_back(&row);
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const MenuRow *a, const MenuRow *b) { return a->check < b->check; });
+        return sorted;
+    }();
+    return rows;
+}
+
+} // namespace
+
+MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("MenuTracking"));
+    setWindowTitle(QStringLiteral("Restaurant Bill Calculator"));
+    setCloseOnEscape(false);
+
+    QGroupBox *menu = frame(QStringLiteral("Menu"), "Frame1", this);
+    auto *menuLayout = new QGridLayout(menu);
+    int groupIndex = 0;
+    for (const GroupDesign &group : Groups) {
+        QGroupBox *groupFrame = frame(QLatin1String(group.caption), group.frameName, menu);
+        auto *rows = new QGridLayout(groupFrame);
+        int row = 0;
+        for (const MenuRow &menuRow : MenuRows()) {
+            if (menuRow.group != group.group)
+                continue;
+            QCheckBox *check =
+                checkBox(menuRow.captionText(), controlName("Check", menuRow.check), groupFrame);
+            QLineEdit *quantity = TextBox(controlName("Text", menuRow.quantityBox), groupFrame);
+            QLineEdit *price = TextBox(controlName("Text", menuRow.priceBox), groupFrame);
+            quantity->setText(QStringLiteral("1"));
+            quantity->setMaximumWidth(twips(700));
+            price->setMaximumWidth(twips(900));
+            m_checks[menuRow.check] = check;
+            m_boxes[menuRow.quantityBox] = quantity;
+            m_boxes[menuRow.priceBox] = price;
+            rows->addWidget(check, row, 0);
+            const bool other = menuRow.caption == u"Other";
+            rows->addWidget(other ? captionedBox(QStringLiteral("Qnty"), quantity, groupFrame)
+                                  : quantity,
+                            row, 1);
+            rows->addWidget(
+                other ? captionedBox(QStringLiteral("Price"), price, groupFrame) : price, row, 2);
+            ++row;
+        }
+        rows->setRowStretch(row, 1);
+        menuLayout->addWidget(groupFrame, groupIndex / 2, groupIndex % 2);
+        ++groupIndex;
+    }
+
+    QGroupBox *currency = frame(QStringLiteral("Currency"), "Frame16", this);
+    auto *currencyLayout = new QHBoxLayout(currency);
+    Check31 = checkBox(QStringLiteral("$"), "Check31", currency);
+    Check32 = checkBox(QStringLiteral("€"), "Check32", currency);
+    Check33 = checkBox(QStringLiteral("TL"), "Check33", currency);
+    for (QCheckBox *choice : {Check31, Check32, Check33})
+        currencyLayout->addWidget(choice);
+
+    auto percentFrame = [this](const QString &caption, const char *frameName, QCheckBox *&check,
+                               const QString &checkCaption, const char *checkName, QLineEdit *&box,
+                               const char *boxName) {
+        QGroupBox *group = frame(caption, frameName, this);
+        auto *layout = new QHBoxLayout(group);
+        check = checkBox(checkCaption, checkName, group);
+        box = TextBox(boxName, group);
+        box->setMaximumWidth(twips(700));
+        layout->addWidget(check);
+        layout->addWidget(box);
+        layout->addWidget(new QLabel(QStringLiteral("%"), group));
+        return group;
+    };
+    QGroupBox *add =
+        percentFrame(QStringLiteral("Add"), "Frame15", Check30,
+                     QStringLiteral("Service - Tipping %"), "Check30", Text55, "Text55");
+    QGroupBox *discount = percentFrame(QStringLiteral("Discount"), "Frame5", Check6,
+                                       QStringLiteral("Discount %"), "Check6", Text59, "Text59");
+
+    QLabel *tableCaption = Caption(QStringLiteral("Table No:"), "Label5", this);
+    TextMasaNo = TextBox("TextMasaNo", this);
+    TextMasaNo->setToolTip(QStringLiteral("Bu alan boş bırakılabilir."));
+    tableCaption->setBuddy(TextMasaNo);
+    Label4 = Caption(QString(), "Label4", this);
+    Text1 = TextBox("Text1", this);
+    QFont large = Text1->font();
+    large.setBold(true);
+    Text1->setFont(large);
+    Text2 = TextBox("Text2", this);
+    Text56 = TextBox("Text56", this);
+    Text57 = TextBox("Text57", this);
+    Text58 = TextBox("Text58", this);
+    Text100 = TextBox("Text100", this);
+    for (QLineEdit *holder : {Text56, Text57, Text58, Text100})
+        holder->hide();
+
+    Command1 = CommandButton(QStringLiteral("Total"), "Command1", this);
+    Command2 = CommandButton(QStringLiteral("Save"), "Command2", this);
+    Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);
+    Command4 = CommandButton(QStringLiteral("Bill Summary"), "Command4", this);
+    Command5 = CommandButton(QStringLiteral("Exit"), "Command5", this);
+    DefaultButton(Command1);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(currency);
+    side->addWidget(add);
+    side->addWidget(discount);
+    auto *table = new QHBoxLayout;
+    table->addWidget(tableCaption);
+    table->addWidget(TextMasaNo);
+    side->addLayout(table);
+    side->addWidget(Label4);
+    side->addWidget(Text1);
+    side->addWidget(Text2);
+    for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5})
+        side->addWidget(button);
+    side->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(menu, 1);
+    layout->addLayout(side);
+
+    for (const auto &[number, check] : m_checks)
+        check->setChecked(false);
+    Check31->setChecked(true);
+    Text58->setText(QStringLiteral("$"));
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &MenuTracking::Timer1_Timer);
+    Timer1->start();
+    Timer1_Timer();
+
+    connect(Command1, &QPushButton::clicked, this, &MenuTracking::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MenuTracking::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &MenuTracking::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &MenuTracking::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &MenuTracking::Command5_Click);
+    connect(Check30, &QCheckBox::toggled, this, &MenuTracking::Check30_Click);
+    connect(Check6, &QCheckBox::toggled, this, &MenuTracking::Check6_Click);
+    connect(Check31, &QCheckBox::toggled, this, &MenuTracking::Check31_Click);
+    connect(Check32, &QCheckBox::toggled, this, &MenuTracking::Check32_Click);
+    connect(Check33, &QCheckBox::toggled, this, &MenuTracking::Check33_Click);
+}
+
+void MenuTracking::Command1_Click() {
+    // Rows are visited in the order of their check boxes' numbers.
+    double sum = 0;
+    for (const MenuRow *row : rowsInCheckOrder()) {
+        QCheckBox *check = menuCheck(row->check);
+        if (!check->isChecked())
+            continue;
+        const QString price = menuBox(row->priceBox)->text();
+        if (price.isEmpty()) {
+            ShowMessage(this, QStringLiteral("You have selected but not enter the Unit Price: ") +
+                                  check->text());
+            continue;
+        }
+        const double amount = BillRowAmount(menuBox(row->quantityBox)->text(), price);
+        silentErrorExit([&] { sum = checkedFloat([=] { return sum + amount; }); });
+    }
+    skipFailingSteps([&] { ShowNumber(Text1, RoundHalfEven(sum, 2)); },
+                     [&] { ShowNumber(Text56, sum); }, [&] { ShowNumber(Text57, sum); });
+    skipFailingSteps([&] {
+        if (Check30->isChecked() && Text55->text().isEmpty()) {
+            ShowMessage(this, QStringLiteral("You have selected the ") + Check30->text() +
+                                  QStringLiteral(" but not enter the percentage!"));
+        } else if (Check30->isChecked()) {
+            const double total = ReadStrictNumber(Text1), percent = ReadStrictNumber(Text55);
+            const double tip = checkedFloat([=] { return total * percent / 100; });
+            ShowNumber(Text1, RoundHalfEven(checkedFloat([=] { return sum + tip; }), 2));
+        }
+    });
+    skipFailingSteps([&] {
+        if (Check6->isChecked() && Text59->text().isEmpty()) {
+            ShowMessage(this, QStringLiteral(
+                                  "You have selected the Discount but not enter the Percentage!"));
+        } else if (Check6->isChecked()) {
+            const double total = ReadStrictNumber(Text1), percent = ReadStrictNumber(Text59);
+            const double off = checkedFloat([=] { return total * percent / 100; });
+            ShowNumber(Text1, RoundHalfEven(checkedFloat([=] { return sum - off; }), 2));
+        }
+    });
+    Text2->setText(Check6->isChecked() ? Text59->text() + QStringLiteral(" Discounted")
+                                       : QStringLiteral("Not Discounted"));
+}
+
+void MenuTracking::Command2_Click() {
+    Text100->clear();
+    if (Text1->text().isEmpty() || Text1->text() == QLatin1String("0")) {
+        ShowMessage(this, QStringLiteral("Total doesn't exist!"));
+        return;
+    }
+    BillContents bill;
+    bill.dateTime = Label4->text();
+    bill.table = TextMasaNo->text();
+    bill.currency = Text58->text();
+    for (const MenuRow &row : MenuRows())
+        if (menuCheck(row.check)->isChecked())
+            bill.lines << BillContents::Line{row.captionText(), menuBox(row.priceBox)->text(),
+                                             menuBox(row.quantityBox)->text()};
+    bill.total = Text1->text();
+    bill.sum = Text57->text();
+    bill.discount = Check6->isChecked();
+    bill.discountPercent = Text59->text();
+    bill.tipping = Check30->isChecked();
+    bill.tippingPercent = Text55->text();
+    const QString record = BillRecord(bill);
+    Text100->setText(record);
+    SaveResultText(this, BillFile, {record}, QStringLiteral("Saved!"));
+}
+
+void MenuTracking::Command3_Click() {
+    for (const auto &[number, check] : m_checks)
+        check->setChecked(false);
+    for (QCheckBox *check : {Check30, Check6, Check31, Check32, Check33})
+        check->setChecked(false);
+    for (const auto &[number, box] : m_boxes)
+        box->clear();
+    for (QLineEdit *box : {Text1, Text2, Text55, Text56, Text57, Text59, TextMasaNo})
+        box->clear();
+}
+
+void MenuTracking::Command4_Click() {
+    ShowToolModal(new MenuTrackingALT(this));
+}
+
+void MenuTracking::Command5_Click() {
+    close();
+}
+
+void MenuTracking::Check30_Click() {
+    if (Check30->isChecked())
+        Check6->setChecked(false);
+}
+
+void MenuTracking::Check6_Click() {
+    if (Check6->isChecked())
+        Check30->setChecked(false);
+}
+
+void MenuTracking::chooseCurrency(QCheckBox *chosen) {
+    if (!chosen->isChecked())
+        return; // unticking keeps the symbol
+    for (QCheckBox *other : {Check31, Check32, Check33})
+        if (other != chosen)
+            other->setChecked(false);
+    Text58->setText(chosen->text());
+}
+
+void MenuTracking::Check31_Click() {
+    chooseCurrency(Check31);
+}
+
+void MenuTracking::Check32_Click() {
+    chooseCurrency(Check32);
+}
+
+void MenuTracking::Check33_Click() {
+    chooseCurrency(Check33);
+}
+
+void MenuTracking::Timer1_Timer() {
+    Label4->setText(GeneralDateTimeText(QDateTime::currentDateTime()));
+}
+
+MenuTrackingALT::MenuTrackingALT(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("MenuTrackingALT"));
+    setWindowTitle(QStringLiteral("Bill Summary"));
+    List1 = named(new QListWidget(this), "List1");
+    List1->setMinimumSize(twips(7500), twips(5000));
+    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
+    DefaultButton(Command1);
+    CancelButton(Command1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(List1);
+    layout->addWidget(Command1, 0, Qt::AlignRight);
+    connect(Command1, &QPushButton::clicked, this, &MenuTrackingALT::Command1_Click);
+    Form_Load();
+}
+
+void MenuTrackingALT::Form_Load() {
+    List1->clear();
+    // Read from where Save writes; a missing or unreadable file leaves the list empty.
+    QFile file(BillFile);
+    if (file.open(QIODevice::ReadOnly))
+        List1->addItems(BillFileEntries(fromCodePage(file.readAll())));
+}
+
+void MenuTrackingALT::Command1_Click() {
+    close();
+}
+
+} // namespace zq

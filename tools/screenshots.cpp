@@ -1,0 +1,54 @@
+// Renders every window of the registry to PNG files: zentiqua_screenshots <folder> [light|dark].
+// The scale comes from QT_SCALE_FACTOR, so scripts/screenshots runs it once for each scale.
+#include "app/window_registry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette palette;
+    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(90, 160, 255));
+    return palette;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    const QString folder = arguments.value(1, QStringLiteral("screenshots"));
+    const bool dark = arguments.value(2) == QLatin1String("dark");
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    QDir().mkpath(folder);
+    int failures = 0;
+    for (const QString &name : zq::windowNames()) {
+        std::unique_ptr<QWidget> window(zq::createWindow(name));
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        QApplication::processEvents();
+        if (!window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))))
+            ++failures;
+        window->close();
+    }
+    return failures == 0 ? 0 : 1;
+}
