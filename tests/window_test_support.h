@@ -98,7 +98,10 @@ template <class Control = QWidget> Control *control(QWidget *window, const QStri
 }
 
 inline void setText(QWidget *window, const QString &box, const QString &text) {
-    control<QLineEdit>(window, box)->setText(text);
+    if (auto *line = control<QLineEdit>(window, box))
+        line->setText(text);
+    else
+        control<QPlainTextEdit>(window, box)->setPlainText(text);
 }
 
 // Types into a box as a user would, replacing what it held.
@@ -129,6 +132,36 @@ inline QString textOf(QWidget *window, const QString &name) {
     if (auto *label = control<QLabel>(window, name))
         return label->text();
     return control<QPlainTextEdit>(window, name)->toPlainText();
+}
+
+// Types "Box=text" into each box, presses Enter in the first, then expects "Box=text" in each
+// box named in `shown`. Boxes to be shown start as "old", so a failure that writes nothing
+// shows as "old".
+inline void verifyFormRow(const QString &windowName, const QStringList &typed,
+                          const QStringList &shown) {
+    const auto form = openWindow(windowName);
+    for (const QString &expected : shown)
+        setText(form.get(), expected.section('=', 0, 0), "old");
+    for (const QString &entry : typed)
+        type(form.get(), entry.section('=', 0, 0), entry.section('=', 1));
+    QTest::keyClick(control(form.get(), typed.value(0).section('=', 0, 0)), Qt::Key_Return);
+    for (const QString &expected : shown)
+        QCOMPARE(textOf(form.get(), expected.section('=', 0, 0)), expected.section('=', 1));
+}
+
+// Rows for verifyFormRow: the window, the boxes typed and the boxes expected.
+struct FormCase {
+    const char *window;
+    QStringList typed, shown;
+};
+
+inline void addFormCases(std::initializer_list<FormCase> cases) {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("shown");
+    for (const FormCase &row : cases)
+        QTest::addRow("%s %s", row.window, qPrintable(row.typed.join('|')))
+            << QString::fromLatin1(row.window) << row.typed << row.shown;
 }
 
 // Chooses an item of a combo box as the user does with the mouse or the arrow keys.

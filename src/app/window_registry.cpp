@@ -6,6 +6,9 @@
 #include "convert/factor_converter.h"
 #include "convert/number_bases_window.h"
 #include "convert/temperature_window.h"
+#include "everyday/calendar_windows.h"
+#include "everyday/consumption_windows.h"
+#include "everyday/health_windows.h"
 #include "finance/finance_windows.h"
 #include "finance/restaurant_bill_window.h"
 #include "geometry/equations_window.h"
@@ -40,15 +43,23 @@ constexpr std::array Registry = {
     Registration{"ArithmeticProgression", &make<ArithmeticProgression>},
     Registration{"AstronomicalTime", &createFactorConverter},
     Registration{"AutoLoan", &make<AutoLoan>},
+    Registration{"BassBoat", &make<BassBoat>},
     Registration{"Binary", &make<Binary>},
+    Registration{"Birthday", &make<Birthday>},
+    Registration{"BodyMass", &make<BodyMass>},
+    Registration{"BodySurface", &make<BodySurface>},
+    Registration{"Burclar", &make<Burclar>},
     Registration{"ByteConvert", &createFactorConverter},
     Registration{"CompoundInterest", &make<CompoundInterest>},
+    Registration{"Creatinine", &make<Creatinine>},
+    Registration{"DateCalculate", &make<DateCalculate>},
     Registration{"DegGradRad", &createFactorConverter},
     Registration{"Depreciation", &make<Depreciation>},
     Registration{"Divisibility", &make<Divisibility>},
     Registration{"DivisibilityRules", &make<DivisibilityRules>},
     Registration{"DivisionOperation", &make<DivisionOperation>},
     Registration{"Draw", &make<Draw>},
+    Registration{"ElectricConsumption", &createUtilityConsumption},
     Registration{"ElectricCurrent", &createFactorConverter},
     Registration{"EquationSolver", &make<EquationSolver>},
     Registration{"Factorial", &make<Factorial>},
@@ -61,7 +72,10 @@ constexpr std::array Registry = {
     Registration{"GreatestCommon", &make<GreatestCommon>},
     Registration{"GrowthRate", &make<GrowthRate>},
     Registration{"HacimOlcer", &createShapeCalculator},
+    Registration{"HeartRate", &make<HeartRate>},
+    Registration{"HeatIndex", &make<HeatIndex>},
     Registration{"HexDecA", &make<HexDecA>},
+    Registration{"Hijri", &make<Hijri>},
     Registration{"Hypotenuse", &make<Hypotenuse>},
     Registration{"KgPound", &createFactorConverter},
     Registration{"KombiPermu", &make<KombiPermu>},
@@ -71,9 +85,11 @@ constexpr std::array Registry = {
     Registration{"MapScale", &make<MapScale>},
     Registration{"MenuTracking", &make<MenuTracking>},
     Registration{"MenuTrackingALT", &make<MenuTrackingALT>},
+    Registration{"Mileage", &make<Mileage>},
     Registration{"Mortgage", &make<Mortgage>},
     Registration{"MultipleNtoN", &make<MultipleNtoN>},
     Registration{"MultiplicationTable", &make<MultiplicationTable>},
+    Registration{"NaturalGas", &make<NaturalGas>},
     Registration{"nthRoot", &make<nthRoot>},
     Registration{"NumberConverter", &createFactorConverter},
     Registration{"NumbersEnglish", &make<NumbersEnglish>},
@@ -93,12 +109,17 @@ constexpr std::array Registry = {
     Registration{"SmSf", &createFactorConverter},
     Registration{"Speed", &createFactorConverter},
     Registration{"SquareCubeRoot", &make<SquareCubeRoot>},
+    Registration{"Stopwatch", &make<Stopwatch>},
     Registration{"Sum1toN", &make<Sum1toN>},
     Registration{"SumDifferenceCubes", &make<SumDifferenceCubes>},
     Registration{"UnitConvert", &createFactorConverter},
     Registration{"Voltage", &createFactorConverter},
+    Registration{"WaterConsumption", &createUtilityConsumption},
     Registration{"Watt", &createFactorConverter},
+    Registration{"WeightPlanet", &make<WeightPlanet>},
+    Registration{"WindChill", &make<WindChill>},
     Registration{"WindowsRunTime", &make<WindowsRunTime>},
+    Registration{"YearsPlanet", &make<YearsPlanet>},
 };
 
 } // namespace

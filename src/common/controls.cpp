@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace zq {
 
 QPushButton *CommandButton(const QString &caption, const char *name, QWidget *parent) {
@@ -29,9 +31,25 @@ QLineEdit *ResultBox(const char *name, QWidget *parent) {
     return box;
 }
 
+namespace {
+
+// A multi-line box that asks for its designed size rather than Qt's large default.
+class DesignedTextEdit : public QPlainTextEdit {
+public:
+    DesignedTextEdit(QSize designed, QWidget *parent)
+        : QPlainTextEdit(parent), m_designed(designed) {}
+    QSize sizeHint() const override { return m_designed.expandedTo(minimumSizeHint()); }
+
+private:
+    QSize m_designed;
+};
+
+} // namespace
+
 QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, int heightTwips) {
-    auto *box = named(new QPlainTextEdit(parent), name);
-    box->setMinimumSize(twips(widthTwips), twips(heightTwips));
+    const QSize designed(twips(widthTwips), twips(heightTwips));
+    auto *box = named(new DesignedTextEdit(designed, parent), name);
+    box->setMinimumSize(designed);
     return box;
 }
 
@@ -50,9 +68,29 @@ QRadioButton *OptionButton(const QString &caption, const char *name, QWidget *pa
     return named(new QRadioButton(caption, parent), name);
 }
 
-Form FieldForm(QWidget *window, std::initializer_list<FormField> fields) {
-    Form form{new QGridLayout(window), {}, {}};
-    int row = 0;
+void NameWindow(QWidget *window, const char *name, const QString &caption) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(caption);
+}
+
+QPushButton *ComputeButton(const QString &caption, const char *name, QWidget *window,
+                           QGridLayout *grid) {
+    QPushButton *button = CommandButton(caption, name, window);
+    DefaultButton(button);
+    grid->addWidget(button, grid->rowCount(), 0, 1, std::max(grid->columnCount(), 3),
+                    Qt::AlignHCenter);
+    return button;
+}
+
+QLabel *NoteRow(const QString &text, const char *name, QWidget *window, QGridLayout *grid) {
+    QLabel *label = Caption(text, name, window);
+    grid->addWidget(label, grid->rowCount(), 0, 1, std::max(grid->columnCount(), 3));
+    return label;
+}
+
+Form FieldForm(QWidget *window, std::initializer_list<FormField> fields, QGridLayout *grid) {
+    Form form{grid ? grid : new QGridLayout(window), {}, {}, {}};
+    int row = grid ? grid->rowCount() : 0;
     for (const FormField &field : fields) {
         QLabel *caption = Caption(field.caption, field.captionName, window);
         QLineEdit *box =
@@ -60,8 +98,10 @@ Form FieldForm(QWidget *window, std::initializer_list<FormField> fields) {
         caption->setBuddy(box);
         form.grid->addWidget(caption, row, 0);
         form.grid->addWidget(box, row, 1);
-        if (!field.unit.isEmpty())
-            form.grid->addWidget(Caption(field.unit, field.unitName, window), row, 2);
+        QLabel *unit = field.unit.isEmpty() ? nullptr : Caption(field.unit, field.unitName, window);
+        if (unit)
+            form.grid->addWidget(unit, row, 2);
+        form.units << unit;
         form.captions << caption;
         form.boxes << box;
         ++row;

@@ -41,8 +41,21 @@ struct Form {
     QGridLayout *grid;
     QList<QLabel *> captions;
     QList<QLineEdit *> boxes;
+    QList<QLabel *> units; // null where a row has none
 };
 
-Form FieldForm(QWidget *window, std::initializer_list<FormField> fields);
+// Gives a window its name and caption.
+void NameWindow(QWidget *window, const char *name, const QString &caption);
+
+// The window's compute button, its default button, centred on a row of its own below the grid.
+QPushButton *ComputeButton(const QString &caption, const char *name, QWidget *window,
+                           QGridLayout *grid);
+
+// A label across the grid on a row of its own below it (hints, notices, reference lists).
+QLabel *NoteRow(const QString &text, const char *name, QWidget *window, QGridLayout *grid);
+
+// The rows go into the window's new grid, or below the rows of the grid given.
+Form FieldForm(QWidget *window, std::initializer_list<FormField> fields,
+               QGridLayout *grid = nullptr);
 
 } // namespace zq

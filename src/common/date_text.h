@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCalendar>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -13,5 +14,12 @@ QString ShortDateText(QDate date);
 
 // The general date-time text: the short date and the time with seconds, without a time zone.
 QString GeneralDateTimeText(const QDateTime &moment);
+
+// A date as the user types it, read in the given calendar: day, month and year as numbers with
+// "-", "/", "." or blanks between them, in the locale's order of day and month (read the other
+// way round when that is no date); ISO year-month-day; English month names or their first
+// three letters ("1 March 2013", "Mar 1, 2013"); surrounding blanks. A year of one or two
+// digits means 1930 to 2029. Returns nothing when the text is no date of the calendar.
+std::optional<QDate> ParseDateText(const QString &text, QCalendar calendar = QCalendar());
 
 } // namespace zq

@@ -18,19 +18,6 @@ namespace {
 const QString Percent = QStringLiteral("%");
 const QString Months = QStringLiteral("months");
 
-// The window's Calculate button, the default button, under its form.
-QPushButton *calculateButton(QWidget *window, const Form &form) {
-    QPushButton *button = CommandButton(QStringLiteral("Calculate"), "Command1", window);
-    DefaultButton(button);
-    form.grid->addWidget(button, form.grid->rowCount(), 0, 1, 3, Qt::AlignHCenter);
-    return button;
-}
-
-void startWindow(ToolWindow *window, const char *name, const char *title) {
-    window->setObjectName(QLatin1String(name));
-    window->setWindowTitle(QLatin1String(title));
-}
-
 double lenient(const QLineEdit *box) {
     return ParseNumber(box->text());
 }
@@ -42,7 +29,7 @@ void showRounded(QLineEdit *box, double value) {
 } // namespace
 
 AutoLoan::AutoLoan(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "AutoLoan", "Auto Loan Calculator");
+    NameWindow(this, "AutoLoan", QStringLiteral("Auto Loan Calculator"));
     const Form form = FieldForm(
         this, {{"Label1", QStringLiteral("Amount (Vehicle Price)"), "Text1"},
                {"Label2", QStringLiteral("Annual Interest Rate"), "Text2", Percent, "Label6"},
@@ -51,7 +38,7 @@ AutoLoan::AutoLoan(QWidget *parent) : ToolWindow(parent) {
                {"Label5", QStringLiteral("Total Amount to Pay"), "Text5"}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &AutoLoan::Command1_Click);
 }
 
@@ -67,7 +54,7 @@ void AutoLoan::Command1_Click() {
 }
 
 Mortgage::Mortgage(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "Mortgage", "Mortgage Calculator");
+    NameWindow(this, "Mortgage", QStringLiteral("Mortgage Calculator"));
     const Form form =
         FieldForm(this, {{"Label1", QStringLiteral("Loan Amount"), "Text1"},
                          {"Label2", QStringLiteral("Loan Term"), "Text2", QStringLiteral("years")},
@@ -77,7 +64,7 @@ Mortgage::Mortgage(QWidget *parent) : ToolWindow(parent) {
                          {"Label6", QStringLiteral("Total interest"), "Text6", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4], Text6 = form.boxes[5];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Mortgage::Command1_Click);
 }
 
@@ -94,7 +81,7 @@ void Mortgage::Command1_Click() {
 }
 
 FinancialLease::FinancialLease(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "FinancialLease", "Financial Lease Calculator");
+    NameWindow(this, "FinancialLease", QStringLiteral("Financial Lease Calculator"));
     const Form form =
         FieldForm(this, {{"Label1", QStringLiteral("Loan Amount"), "Text1"},
                          {"Label2", QStringLiteral("Residual Value"), "Text2"},
@@ -104,7 +91,7 @@ FinancialLease::FinancialLease(QWidget *parent) : ToolWindow(parent) {
                          {"Label8", QStringLiteral("Total Payment"), "Text6", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4], Text6 = form.boxes[5];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &FinancialLease::Command1_Click);
 }
 
@@ -121,14 +108,14 @@ void FinancialLease::Command1_Click() {
 }
 
 CompoundInterest::CompoundInterest(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "CompoundInterest", "Compound Interest Calculator");
+    NameWindow(this, "CompoundInterest", QStringLiteral("Compound Interest Calculator"));
     const Form form =
         FieldForm(this, {{nullptr, QStringLiteral("Base amount"), "Text1"},
                          {nullptr, QStringLiteral("Annual interest rate"), "Text2", Percent},
                          {nullptr, QStringLiteral("Years"), "Text3"},
                          {nullptr, QStringLiteral("Total Amount"), "Text4", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &CompoundInterest::Command1_Click);
 }
 
@@ -140,7 +127,7 @@ void CompoundInterest::Command1_Click() {
 }
 
 SimpleInterest::SimpleInterest(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "SimpleInterest", "Simple Interest Calculator");
+    NameWindow(this, "SimpleInterest", QStringLiteral("Simple Interest Calculator"));
     const Form form =
         FieldForm(this, {{nullptr, QStringLiteral("Base amount"), "Text1"},
                          {nullptr, QStringLiteral("Annual interest rate"), "Text2", Percent},
@@ -149,7 +136,7 @@ SimpleInterest::SimpleInterest(QWidget *parent) : ToolWindow(parent) {
                          {nullptr, QStringLiteral("Total Amount"), "Text4", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text5 = form.boxes[3], Text4 = form.boxes[4];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &SimpleInterest::Command1_Click);
 }
 
@@ -165,7 +152,7 @@ void SimpleInterest::Command1_Click() {
 }
 
 Depreciation::Depreciation(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "Depreciation", "Depreciation Calculator");
+    NameWindow(this, "Depreciation", QStringLiteral("Depreciation Calculator"));
     const Form form = FieldForm(this, {{nullptr, QStringLiteral("Initial Cost"), "Text1"},
                                        {nullptr, QStringLiteral("Salvage Value"), "Text2"},
                                        {nullptr, QStringLiteral("Asset's Life"), "Text3"},
@@ -173,7 +160,7 @@ Depreciation::Depreciation(QWidget *parent) : ToolWindow(parent) {
                                        {nullptr, QStringLiteral("Depreciation"), "Text5"}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Depreciation::Command1_Click);
 }
 
@@ -185,14 +172,14 @@ void Depreciation::Command1_Click() {
 }
 
 GrowthRate::GrowthRate(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "GrowthRate", "Growth Rate Calculator");
+    NameWindow(this, "GrowthRate", QStringLiteral("Growth Rate Calculator"));
     const Form form = FieldForm(
         this, {{nullptr, QStringLiteral("Present Figure"), "Text1"},
                {nullptr, QStringLiteral("Past Figure"), "Text2"},
                {nullptr, QStringLiteral("Periods"), "Text3"},
                {nullptr, QStringLiteral("Growth Rate"), "Text4", Percent, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &GrowthRate::Command1_Click);
 }
 
@@ -203,7 +190,7 @@ void GrowthRate::Command1_Click() {
 }
 
 Profit::Profit(QWidget *parent) : ToolWindow(parent) {
-    startWindow(this, "Profit", "Profit Calculator");
+    NameWindow(this, "Profit", QStringLiteral("Profit Calculator"));
     const Form form =
         FieldForm(this, {{nullptr, QStringLiteral("Revenue / Selling Price"), "Text1"},
                          {nullptr, QStringLiteral("Gross Margin"), "Text2", Percent},
@@ -212,7 +199,7 @@ Profit::Profit(QWidget *parent) : ToolWindow(parent) {
                          {nullptr, QStringLiteral("Mark Up"), "Text5", Percent, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
-    Command1 = calculateButton(this, form);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Profit::Command1_Click);
 }
 

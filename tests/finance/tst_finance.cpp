@@ -192,8 +192,16 @@ void TestFinance::billRecord() {
     std::optional<LocaleScope> comma;
     if (kind == 3) {
         comma.emplace(commaLocale());
-        bill = BillContents{
-            "6,12,26 13:02:03", "1,2", "€", {{"Soup", "4,5", "2"}}, "9,5", "10", true, "5", false, {}};
+        bill = BillContents{"6,12,26 13:02:03",
+                            "1,2",
+                            "€",
+                            {{"Soup", "4,5", "2"}},
+                            "9,5",
+                            "10",
+                            true,
+                            "5",
+                            false,
+                            {}};
     }
     QCOMPARE(BillRecord(bill), expected);
 }

@@ -1,0 +1,215 @@
+#include "everyday/calendar_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "everyday/calendar.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace zq {
+namespace {
+
+const std::initializer_list<FormField> dayMonthYear = {{"Label1", QStringLiteral("Day"), "Text1"},
+                                                       {"Label2", QStringLiteral("Month"), "Text2"},
+                                                       {"Label3", QStringLiteral("Year"), "Text3"}};
+
+qint64 monotonicNanoseconds() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.nsecsElapsed();
+}
+
+} // namespace
+
+Hijri::Hijri(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Hijri"));
+    setWindowTitle(QStringLiteral("Hijri to Gregorian"));
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
+                                       {"Label2", QStringLiteral("Month"), "Text2"},
+                                       {"Label3", QStringLiteral("Year"), "Text3"},
+                                       {nullptr, QString(), "Text4", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
+    Option1 = OptionButton(QStringLiteral("Hijri to Gregorian"), "Option1", this);
+    Option2 = OptionButton(QStringLiteral("Gregorian to Hijri"), "Option2", this);
+    Option1->setChecked(true);
+    const int row = form.grid->rowCount();
+    form.grid->addWidget(Option1, row, 0, 1, 2);
+    form.grid->addWidget(Option2, row + 1, 0, 1, 2);
+    Command1 = ComputeButton(QStringLiteral("Convert"), "Command1", this, form.grid);
+    Label4 = NoteRow(QStringLiteral("If it displays wrong date, replace the month with day."),
+                     "Label4", this, form.grid);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    connect(Command1, &QPushButton::clicked, this, &Hijri::Command1_Click);
+    connect(Save, &QAction::triggered, this, &Hijri::Save_Click);
+}
+
+void Hijri::Command1_Click() {
+    Text4->clear();
+    silentErrorExit([&] {
+        Text4->setText(
+            ConvertHijriText(Text1->text(), Text2->text(), Text3->text(), Option1->isChecked()));
+    });
+}
+
+void Hijri::Save_Click() {
+    SaveResultText(this, QStringLiteral("HijriGregorian.txt"),
+                   {QStringLiteral("\r\n") + Text1->text() + QLatin1Char('.') + Text2->text() +
+                    QLatin1Char('.') + Text3->text() + QStringLiteral(" = ") + Text4->text()},
+                   QStringLiteral("Saved to the program's location."));
+}
+
+DateCalculate::DateCalculate(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("DateCalculate"));
+    setWindowTitle(QStringLiteral("Date Calculator"));
+    const Form form = FieldForm(
+        this, {{"Label1", QStringLiteral("First Date"), "Text1"},
+               {"Label2", QStringLiteral("Last Date"), "Text2"},
+               {"Label3", QStringLiteral("Elapsed / Remaining"), "Text3", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Command2 = ComputeButton(QStringLiteral("Calculate"), "Command2", this, form.grid);
+    Label4 = NoteRow(QStringLiteral("Tip: Can type all manner of date format."), "Label4", this,
+                     form.grid);
+    connect(Command2, &QPushButton::clicked, this, &DateCalculate::Command2_Click);
+}
+
+void DateCalculate::Command2_Click() {
+    silentErrorExit(
+        [&] { Text3->setText(QString::number(DaysBetweenTexts(Text1->text(), Text2->text()))); });
+}
+
+Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Birthday"));
+    setWindowTitle(QStringLiteral("Birthday Calculator"));
+    const Form form = FieldForm(this, dayMonthYear);
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Text4 = MultiLineBox("Text4", this, 4000, 1800);
+    Text4->setReadOnly(true);
+    form.grid->addWidget(Text4, form.grid->rowCount(), 0, 1, 3);
+    Label4 = NoteRow(QStringLiteral("If it display wrong age, replace month with day."), "Label4",
+                     this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &Birthday::Command1_Click);
+}
+
+void Birthday::Command1_Click() {
+    skipFailingSteps([&] {
+        setMultiLineText(
+            Text4, BirthdayText(Text1->text(), Text2->text(), Text3->text(), QDate::currentDate()));
+    });
+}
+
+Burclar::Burclar(QWidget *parent) : ToolWindow(parent) {
+    setObjectName(QStringLiteral("Burclar"));
+    setWindowTitle(QStringLiteral("Zodiac Calculator"));
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
+                                       {"Label2", QStringLiteral("Month"), "Text2"},
+                                       {nullptr, QString(), "Text3", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &Burclar::Command1_Click);
+}
+
+void Burclar::Command1_Click() {
+    silentErrorExit([&] {
+        const std::uint8_t day = toByte(ReadStrictNumber(Text1));
+        const std::uint8_t month = toByte(ReadStrictNumber(Text2));
+        Text3->setText(BurcBul(day, month));
+    });
+}
+
+Stopwatch::Stopwatch(QWidget *parent) : ToolWindow(parent), m_clock(monotonicNanoseconds) {
+    setObjectName(QStringLiteral("Stopwatch"));
+    setWindowTitle(QStringLiteral("Stopwatch"));
+    QFont large(QStringLiteral("Arial Black"));
+    large.setBold(true);
+    large.setPointSize(24);
+    auto *digits = new QHBoxLayout;
+    digits->setSpacing(0);
+    QLabel **labels[] = {&Label1, &Label2, &Label3, &Label4};
+    const char *names[] = {"Label1", "Label2", "Label3", "Label4"};
+    for (int i = 0; i < 4; ++i) {
+        *labels[i] = Caption(QString(), names[i], this);
+        (*labels[i])->setFont(large);
+        digits->addWidget(*labels[i]);
+    }
+    Command1 = CommandButton(QStringLiteral("Start"), "Command1", this);
+    Command2 = CommandButton(QStringLiteral("Pause"), "Command2", this);
+    Command3 = CommandButton(QStringLiteral("Reset"), "Command3", this);
+    DefaultButton(Command1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {Command1, Command2, Command3})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(digits);
+    layout->addLayout(buttons);
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Stopwatch::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &Stopwatch::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Stopwatch::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Stopwatch::Command3_Click);
+    Form_Load();
+}
+
+void Stopwatch::setClock(std::function<qint64()> nanoseconds) {
+    m_clock = std::move(nanoseconds);
+}
+
+void Stopwatch::Form_Load() {
+    showTexts(StopwatchCount::restingTexts());
+    // The display is refreshed 64 times a second; the count itself comes from the clock.
+    Timer1->setInterval(15);
+    Timer1->stop();
+}
+
+void Stopwatch::showTexts(const QStringList &texts) {
+    QLabel *labels[] = {Label1, Label2, Label3, Label4};
+    for (int i = 0; i < 4; ++i)
+        labels[i]->setText(texts[i]);
+}
+
+void Stopwatch::Command1_Click() {
+    if (Timer1->isActive())
+        return;
+    m_startedAt = m_clock();
+    Timer1->start();
+}
+
+void Stopwatch::Command2_Click() {
+    if (!Timer1->isActive())
+        return;
+    m_ticksBefore += StopwatchCount::ticksIn(m_clock() - m_startedAt);
+    Timer1->stop();
+}
+
+void Stopwatch::Command3_Click() {
+    m_ticksBefore = 0;
+    m_startedAt = m_clock();
+    showTexts(StopwatchCount::restingTexts());
+}
+
+void Stopwatch::Timer1_Timer() {
+    qint64 ticks = m_ticksBefore;
+    if (Timer1->isActive())
+        ticks += StopwatchCount::ticksIn(m_clock() - m_startedAt);
+    if (ticks > 0)
+        showTexts(StopwatchCount::afterTicks(ticks).labelTexts());
+}
+
+} // namespace zq

@@ -1,0 +1,245 @@
+#include "everyday/consumption_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/float_faults.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/text_boxes.h"
+#include "everyday/formulas.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zq {
+
+struct UtilityDesign {
+    const char *windowName, *title;
+    const char *consumption, *unit, *unitPrice, *dailyUsage, *dailyAmount;
+};
+
+namespace {
+
+constexpr UtilityDesign Utilities[] = {
+    {"WaterConsumption", "Water Consumption Calculator", "Monthly Water Consumption", "ton",
+     "1 Ton Water Amount", "Average Daily Water Usage", "Average Daily Water Amount"},
+    {"ElectricConsumption", "Electricity Consumption Calculator", "Monthly Electric Consumption",
+     "kWh", "1 kWh Electric Amount", "Average Daily Electric Usage",
+     "Average Daily Electric Amount"},
+};
+
+QPlainTextEdit *resultLines(const char *name, QWidget *window, QGridLayout *grid, int width,
+                            int height) {
+    QPlainTextEdit *box = MultiLineBox(name, window, width, height);
+    box->setReadOnly(true);
+    grid->addWidget(box, grid->rowCount(), 0, 1, 3);
+    return box;
+}
+
+// Box = the box read strictly, rounded to `places` decimals, as a step of its own.
+void roundedStep(QLineEdit *box, int places, const std::function<double()> &value) {
+    silentErrorExit([&] { ShowNumber(box, RoundHalfEven(value(), places)); });
+}
+
+double strict(const QLineEdit *box) {
+    return ReadStrictNumber(box);
+}
+
+} // namespace
+
+WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "WeightPlanet", QStringLiteral("Weight on Other Planets"));
+    const Form form =
+        FieldForm(this, {{nullptr, QString(), "Text1", QStringLiteral("kg"), "Label1"}});
+    Text1 = form.boxes[0];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Text2 = resultLines("Text2", this, form.grid, 3200, 2600);
+    connect(Command1, &QPushButton::clicked, this, &WeightPlanet::Command1_Click);
+}
+
+void WeightPlanet::Command1_Click() {
+    Text2->clear();
+    silentErrorExit([&] { setMultiLineText(Text2, WeightOnPlanetsText(strict(Text1))); });
+}
+
+YearsPlanet::YearsPlanet(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "YearsPlanet", QStringLiteral("Earth Year on Other Planets"));
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Earth Year"), "Text1"}});
+    Text1 = form.boxes[0];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Text2 = resultLines("Text2", this, form.grid, 3200, 2200);
+    connect(Command1, &QPushButton::clicked, this, &YearsPlanet::Command1_Click);
+}
+
+void YearsPlanet::Command1_Click() {
+    Text2->clear();
+    silentErrorExit([&] { setMultiLineText(Text2, YearsOnPlanetsText(strict(Text1))); });
+}
+
+Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Mileage", QStringLiteral("Fuel Consumption Calculator"));
+    // The two captions make one control array named Label1.
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Distance"), "txtDistance"},
+                                       {"Label1", QStringLiteral("Fuel"), "txtFuel"}});
+    txtDistance = form.boxes[0], txtFuel = form.boxes[1];
+    txtDistance->setText(QStringLiteral("100"));
+    txtFuel->setText(QStringLiteral("3"));
+    auto unitBox = [this](const char *name, QRadioButton *&first, const char *firstName,
+                          const QString &firstCaption, QRadioButton *&second,
+                          const char *secondName, const QString &secondCaption) {
+        QFrame *box = named(new QFrame(this), name);
+        auto *layout = new QVBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        first = OptionButton(firstCaption, firstName, box);
+        second = OptionButton(secondCaption, secondName, box);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        return box;
+    };
+    form.grid->addWidget(unitBox("Picture1", optKilometers, "optKilometers",
+                                 QStringLiteral("Kilometers"), optMiles, "optMiles",
+                                 QStringLiteral("Miles")),
+                         0, 2, 1, 1);
+    form.grid->addWidget(unitBox("Picture2", optLiters, "optLiters", QStringLiteral("Liters"),
+                                 optUsGallons, "optUsGallons", QStringLiteral("Gallons")),
+                         1, 2, 1, 1);
+    optMiles->setChecked(true);
+    optUsGallons->setChecked(true);
+    cmdCalculate = ComputeButton(QStringLiteral("Calculate"), "cmdCalculate", this, form.grid);
+    const int row = form.grid->rowCount();
+    form.grid->addWidget(Caption(QStringLiteral("English"), "Label2", this), row, 0);
+    form.grid->addWidget(Caption(QStringLiteral("Metric"), "Label3", this), row, 1, 1, 2);
+    txtUsMpg = MultiLineBox("txtUsMpg", this, 2000, 600);
+    txtKpl = MultiLineBox("txtKpl", this, 2000, 600);
+    form.grid->addWidget(txtUsMpg, row + 1, 0);
+    form.grid->addWidget(txtKpl, row + 1, 1, 1, 2);
+    connect(optKilometers, &QRadioButton::clicked, this, &Mileage::optKilometers_Click);
+    connect(optMiles, &QRadioButton::clicked, this, &Mileage::optMiles_Click);
+    connect(optLiters, &QRadioButton::clicked, this, &Mileage::optLiters_Click);
+    connect(optUsGallons, &QRadioButton::clicked, this, &Mileage::optUsGallons_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, &Mileage::cmdCalculate_Click);
+}
+
+// Each choice brings its partner of the same system; the other system's options clear.
+void Mileage::optKilometers_Click() {
+    optLiters->setChecked(true);
+}
+
+void Mileage::optMiles_Click() {
+    optUsGallons->setChecked(true);
+}
+
+void Mileage::optLiters_Click() {
+    optKilometers->setChecked(true);
+}
+
+void Mileage::optUsGallons_Click() {
+    optMiles->setChecked(true);
+}
+
+void Mileage::cmdCalculate_Click() {
+    silentErrorExit([&] {
+        const MileageTexts texts =
+            MileageText(toSingle(ParseNumber(txtDistance->text())),
+                        toSingle(ParseNumber(txtFuel->text())), optKilometers->isChecked());
+        setMultiLineText(txtUsMpg, texts.usMpg);
+        setMultiLineText(txtKpl, texts.kpl);
+    });
+}
+
+UtilityConsumption::UtilityConsumption(const UtilityDesign &design, QWidget *parent)
+    : ToolWindow(parent) {
+    NameWindow(this, design.windowName, QLatin1String(design.title));
+    const QString unit = QLatin1String(design.unit);
+    const Form form = FieldForm(
+        this, {{nullptr, QLatin1String(design.consumption), "Text1", unit, "Label9"},
+               {nullptr, QStringLiteral("Monthly Invoice Amount"), "Text2"},
+               {nullptr, QLatin1String(design.unitPrice), "Text3", {}, nullptr, true},
+               {nullptr, QLatin1String(design.dailyUsage), "Text4", unit, "Label10", true},
+               {nullptr, QLatin1String(design.dailyAmount), "Text5", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &UtilityConsumption::Command1_Click);
+}
+
+void UtilityConsumption::Command1_Click() {
+    // Each step reads the boxes as they then stand; a failing step leaves its box.
+    roundedStep(Text3, 3, [&] {
+        return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
+    });
+    roundedStep(Text4, 2, [&] { return checkedFloat([a = strict(Text1)] { return a / 30; }); });
+    roundedStep(Text5, 2, [&] {
+        return checkedFloat([a = strict(Text3), b = strict(Text4)] { return a * b; });
+    });
+}
+
+QWidget *createUtilityConsumption(const QString &windowName, QWidget *parent) {
+    for (const UtilityDesign &design : Utilities)
+        if (windowName == QLatin1String(design.windowName))
+            return new UtilityConsumption(design, parent);
+    return nullptr;
+}
+
+NaturalGas::NaturalGas(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "NaturalGas", QStringLiteral("Natural Gas Consumption Calculator"));
+    const QString m3 = QStringLiteral("m3");
+    const Form form = FieldForm(
+        this, {{nullptr, QStringLiteral("Monthly Gas Consumption"), "Text1", m3, "Label9"},
+               {nullptr, QStringLiteral("Monthly Invoice Amount"), "Text2"},
+               {nullptr, QStringLiteral(" VAT Percent (can be blank)"), "Text3",
+                QStringLiteral("%"), "Label8"},
+               {nullptr, QStringLiteral("1 m3 Gas Amount"), "Text4", {}, nullptr, true},
+               {nullptr, QStringLiteral("Average Daily Gas Usage"), "Text6", m3, "Label10", true},
+               {nullptr, QStringLiteral("Average Daily Gas Amount"), "Text7", {}, nullptr, true},
+               {nullptr, QStringLiteral("Monthly VAT Amount"), "Text5", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
+    Text6 = form.boxes[4], Text7 = form.boxes[5], Text5 = form.boxes[6];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &NaturalGas::Command1_Click);
+}
+
+void NaturalGas::Command1_Click() {
+    if (Text3->text().isEmpty())
+        Text3->setText(QStringLiteral("0"));
+    roundedStep(Text4, 3, [&] {
+        return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
+    });
+    roundedStep(Text5, 2, [&] {
+        return checkedFloat([a = strict(Text2), b = strict(Text3)] { return a * b / 100; });
+    });
+    roundedStep(Text6, 2, [&] { return checkedFloat([a = strict(Text1)] { return a / 30; }); });
+    roundedStep(Text7, 2, [&] {
+        return checkedFloat(
+            [a = strict(Text2), b = strict(Text1), c = strict(Text6)] { return a / b * c; });
+    });
+}
+
+BassBoat::BassBoat(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "BassBoat", QStringLiteral("Bass Fishing Boat Speed Calculator"));
+    const Form form =
+        FieldForm(this, {{nullptr, QStringLiteral("Engine RPM"), "Text1"},
+                         {nullptr, QStringLiteral("Prop Pitch in inch"), "Text2"},
+                         {nullptr, QStringLiteral("Gear Ratio"), "Text3"},
+                         {nullptr, QStringLiteral("True MPH"), "Text4", {}, nullptr, true},
+                         {nullptr, QStringLiteral("True KPH"), "Text5", {}, nullptr, true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &BassBoat::Command1_Click);
+}
+
+void BassBoat::Command1_Click() {
+    silentErrorExit([&] {
+        ShowNumber(Text4,
+                   RoundHalfEven(BoatSpeedMph(strict(Text1), strict(Text2), strict(Text3)), 2));
+        ShowNumber(Text5, RoundHalfEven(MphToKph(strict(Text4)), 2));
+    });
+}
+
+} // namespace zq

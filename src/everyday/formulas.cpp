@@ -1,0 +1,181 @@
+#include "everyday/formulas.h"
+
+#include "common/float_faults.h"
+#include "common/number_rules.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+
+namespace zq {
+namespace {
+
+struct Body {
+    const char *name; // written straight after the number
+    double value;
+};
+
+constexpr std::array<Body, 10> SurfaceGravity = {{{" Mercury", 0.378},
+                                                  {" Venus", 0.907},
+                                                  {" Moon", 0.166},
+                                                  {" Mars", 0.377},
+                                                  {" Jupiter", 2.364},
+                                                  {" Saturn", 0.916},
+                                                  {" Uranus", 0.889},
+                                                  {" Neptune", 1.125},
+                                                  {" Pluto", 0.067},
+                                                  {" Sun", 27.072}}};
+
+// Semi-major axes in astronomical units.
+constexpr std::array<Body, 8> OrbitAxis = {{{" Mercury", 0.387},
+                                            {" Venus", 0.723},
+                                            {" Mars", 1.52},
+                                            {" Jupiter", 5.2},
+                                            {" Saturn", 9.58},
+                                            {" Uranus", 19.23},
+                                            {" Neptune", 30.1},
+                                            {" Pluto", 39.48}}};
+
+// The heat-index coefficients c1 to c9; the small ones as a mantissa and a power of ten.
+struct Coefficient {
+    double mantissa;
+    int exponent;
+    double value() const { return exponent == 0 ? mantissa : mantissa * std::pow(10.0, -exponent); }
+};
+
+constexpr std::array<Coefficient, 9> HeatCelsius = {{{-8.784695, 0},
+                                                     {1.61139411, 0},
+                                                     {2.338549, 0},
+                                                     {0.14611605, 0},
+                                                     {1.2308094, 2},
+                                                     {1.6424828, 2},
+                                                     {2.211732, 3},
+                                                     {7.2546, 4},
+                                                     {3.582, 6}}};
+constexpr std::array<Coefficient, 9> HeatFahrenheit = {{{-42.379, 0},
+                                                        {2.04901523, 0},
+                                                        {10.14333127, 0},
+                                                        {0.22475541, 0},
+                                                        {6.83783, 3},
+                                                        {5.481717, 2},
+                                                        {1.22874, 3},
+                                                        {8.5282, 4},
+                                                        {1.99, 6}}};
+
+constexpr float MilesPerKilometre = 0.6213712f;
+constexpr float GallonsPerLitre = 0.26417205f;
+
+template <std::size_t N, class Amount>
+QString bodyLines(const std::array<Body, N> &bodies, Amount amount) {
+    QStringList lines;
+    for (const Body &body : bodies)
+        lines << FormatNumberText(amount(body.value)) + QLatin1String(body.name);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+double MetricBmi(double weight, double height) {
+    const double ratio = checkedFloat([=] { return weight / (height * height); });
+    return checkedFloat([=] { return RoundHalfEven(ratio, 5) * 10000; });
+}
+
+double EnglishBmi(double weight, double feet, double inches) {
+    const double total = checkedFloat([=] { return feet * 12 + inches; });
+    return RoundHalfEven(checkedFloat([=] { return weight / (total * total) * 703; }), 1);
+}
+
+std::optional<BmiCategory> BmiBand(float bmi) {
+    if (bmi >= 0 && bmi <= 18.4f)
+        return BmiCategory::Underweight;
+    if (bmi >= 18.5f && bmi <= 24.9f)
+        return BmiCategory::NormalWeight;
+    if (bmi >= 25 && bmi <= 29.9f)
+        return BmiCategory::Overweight;
+    return std::nullopt;
+}
+
+double BodySurfaceArea(double weight, double height) {
+    return checkedFloat(
+        [=] { return 0.007184 * std::pow(weight, 0.425) * std::pow(height, 0.725); });
+}
+
+double CreatinineClearance(double weight, double age, double serumCreatinine, bool female) {
+    return checkedFloat([=] {
+        const double clearance = (140 - age) * weight / (72 * serumCreatinine);
+        return female ? clearance * 0.85 : clearance;
+    });
+}
+
+double MaximumHeartRate(double age, bool female) {
+    return checkedFloat([=] { return female ? 206 - 0.88 * age : 220 - age; });
+}
+
+double HeatIndexOf(double t, double r, bool fahrenheit) {
+    const auto &c = fahrenheit ? HeatFahrenheit : HeatCelsius;
+    return checkedFloat([&] {
+        return c[0].value() + c[1].value() * t + c[2].value() * r - c[3].value() * t * r -
+               c[4].value() * t * t - c[5].value() * r * r + c[6].value() * t * t * r +
+               c[7].value() * t * r * r - c[8].value() * t * t * r * r;
+    });
+}
+
+double WindChillOf(double t, double v, bool fahrenheit) {
+    return checkedFloat([=] {
+        const double w = std::pow(v, 0.16);
+        return fahrenheit ? 35.74 + 0.6215 * t - 35.75 * w + 0.4275 * t * w
+                          : 13.12 + 0.6215 * t - 11.37 * w + 0.3965 * t * w;
+    });
+}
+
+QString WeightOnPlanetsText(double weight) {
+    return bodyLines(SurfaceGravity, [weight](double factor) {
+        return checkedFloat([=] { return weight * factor; });
+    });
+}
+
+QString YearsOnPlanetsText(double years) {
+    return bodyLines(OrbitAxis, [years](double axis) {
+        const double period = RoundHalfEven(std::pow(std::sqrt(axis), 3), 3);
+        return checkedFloat([=] { return years * period; });
+    });
+}
+
+MileageTexts MileageText(float distance, float fuel, bool metric) {
+    // Every step is kept in single precision.
+    float d = distance, f = fuel;
+    if (metric) {
+        d = checkedFloat([=] { return d * MilesPerKilometre; });
+        f = checkedFloat([=] { return f * GallonsPerLitre; });
+    }
+    const float mpg = checkedFloat([=] { return d / f; });
+    const float gallonsPer100 = checkedFloat([=] { return 100 / mpg; });
+    const float litres = checkedFloat([=] { return f / GallonsPerLitre; });
+    const float km = checkedFloat([=] { return d / MilesPerKilometre; });
+    const float kpl = checkedFloat([=] { return km / litres; });
+    const float litresPer100 = checkedFloat([=] { return 100 / kpl; });
+    return {FixedTwoText(mpg) + QStringLiteral(" MPG\r\n") + FixedTwoText(gallonsPer100) +
+                QStringLiteral(" Gal/100 mi"),
+            FixedTwoText(kpl) + QStringLiteral(" km/L\r\n") + FixedTwoText(litresPer100) +
+                QStringLiteral(" L/100 km")};
+}
+
+QString FixedTwoText(double x) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(x, 'f', 2);
+}
+
+double BoatSpeedMph(double rpm, double pitch, double gearRatio) {
+    return checkedFloat([=] {
+        const double theoretical = rpm * pitch * (1 / gearRatio) / 1056;
+        return theoretical - theoretical * 0.1;
+    });
+}
+
+double MphToKph(double mph) {
+    return checkedFloat([=] { return mph * 1.6092981671882; });
+}
+
+} // namespace zq

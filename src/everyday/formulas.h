@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace zq {
+
+// Body mass index from kilograms and centimetres, to one decimal: w / h² rounded to five places,
+// times 10,000.
+double MetricBmi(double weight, double height);
+// From pounds, feet and inches: w / inches² · 703, rounded to one decimal.
+double EnglishBmi(double weight, double feet, double inches);
+
+enum class BmiCategory { Underweight, NormalWeight, Overweight };
+// The band of a BMI compared in single precision; none between the bands or below 0.
+std::optional<BmiCategory> BmiBand(float bmi);
+
+// Body surface area (Du Bois) in m² from kilograms and centimetres.
+double BodySurfaceArea(double weight, double height);
+// Creatinine clearance (Cockcroft-Gault) in mL/min.
+double CreatinineClearance(double weight, double age, double serumCreatinine, bool female);
+// Maximum heart rate in beats a minute.
+double MaximumHeartRate(double age, bool female);
+
+// Felt temperatures in °C or °F: the heat index from temperature and relative humidity, the
+// wind-chill index from temperature and wind speed (km/h or mi/h).
+double HeatIndexOf(double temperature, double humidity, bool fahrenheit);
+double WindChillOf(double temperature, double windSpeed, bool fahrenheit);
+
+// One line a body, joined by CR LF: a weight on Earth on every planet, a number of Earth years
+// in each planet's years.
+QString WeightOnPlanetsText(double weight);
+QString YearsOnPlanetsText(double years);
+
+// Fuel consumption in single precision from a distance and the fuel used, in miles and US
+// gallons or, metric, kilometres and litres: the US and the metric result texts.
+struct MileageTexts {
+    QString usMpg, kpl;
+};
+MileageTexts MileageText(float distance, float fuel, bool metric);
+
+// A number with exactly two decimals, no grouping, the locale's decimal separator ("0.00").
+QString FixedTwoText(double x);
+
+// A boat's true speed in miles an hour: rpm · pitch / gear ratio / 1056, less 10 %.
+double BoatSpeedMph(double rpm, double pitch, double gearRatio);
+// Miles an hour in km/h, by the boat tool's factor.
+double MphToKph(double mph);
+
+} // namespace zq

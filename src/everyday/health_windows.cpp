@@ -1,0 +1,280 @@
+#include "everyday/health_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/text_boxes.h"
+#include "everyday/formulas.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zq {
+namespace {
+
+// Two option buttons side by side on a row of their own, the first one selected.
+void optionPair(QWidget *window, QGridLayout *grid, int row, QRadioButton *&first,
+                const QString &firstCaption, QRadioButton *&second, const QString &secondCaption) {
+    first = OptionButton(firstCaption, "Option1", window);
+    second = OptionButton(secondCaption, "Option2", window);
+    first->setChecked(true);
+    auto *pair = new QHBoxLayout;
+    pair->addWidget(first);
+    pair->addWidget(second);
+    grid->addLayout(pair, row, 0, 1, 3);
+}
+
+void setTextColor(QLabel *label, const QColor &color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+void showRounded(QLineEdit *box, double value, int places) {
+    ShowNumber(box, RoundHalfEven(value, places));
+}
+
+const QString CelsiusLevels = QStringLiteral("Caution = 27-32 °C\nExtreme Caution = 32-41 "
+                                             "°C\nDanger = 41-54 °C\nExtreme Danger = over 54 °C");
+const QString FahrenheitLevels =
+    QStringLiteral("Caution = 80-90 °F\nExtreme Caution = 90-105 °F\nDanger = 105-130 °F\n"
+                   "Extreme Danger = over 130 °F");
+const QString Male = QStringLiteral("Male");
+const QString Female = QStringLiteral("Female");
+
+} // namespace
+
+BodyMass::BodyMass(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "BodyMass", QStringLiteral("BMI Calculator"));
+    Check1 = named(new QCheckBox(QStringLiteral("Metric"), this), "Check1");
+    Check2 = named(new QCheckBox(QStringLiteral("English"), this), "Check2");
+    Check1->setChecked(true);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Check1, 0, 0);
+    grid->addWidget(Check2, 0, 1);
+    const Form measures =
+        FieldForm(this,
+                  {{nullptr, QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label2"},
+                   {nullptr, QStringLiteral("Height"), "Text2", QStringLiteral("cm"), "Label1"}},
+                  grid);
+    Text1 = measures.boxes[0], Text2 = measures.boxes[1];
+    Label2 = measures.units[0], Label1 = measures.units[1];
+    Text4 = TextBox("Text4", this);
+    Label8 = Caption(QStringLiteral("in"), "Label8", this);
+    grid->addWidget(Text4, 3, 1);
+    grid->addWidget(Label8, 3, 2);
+    for (QWidget *inches : {static_cast<QWidget *>(Text4), static_cast<QWidget *>(Label8)}) {
+        QSizePolicy policy = inches->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        inches->setSizePolicy(policy);
+        inches->hide();
+    }
+    const Form result =
+        FieldForm(this, {{"Label7", QStringLiteral("Your BMI"), "Text3", {}, nullptr, true}}, grid);
+    Label7 = result.captions[0], Text3 = result.boxes[0];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Label3 = NoteRow(QStringLiteral("Underweight = <18.5"), "Label3", this, grid);
+    Label4 = NoteRow(QStringLiteral("Normal weight = 18.5 - 24.9"), "Label4", this, grid);
+    Label5 = NoteRow(QStringLiteral("Overweight = 25 - 29.9"), "Label5", this, grid);
+    Label6 = NoteRow(QStringLiteral("Obesity = 30 or greater"), "Label6", this, grid);
+    for (QLabel *category : {Label3, Label4, Label5, Label6})
+        setTextColor(category, Qt::black);
+    connect(Check1, &QCheckBox::toggled, this, &BodyMass::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &BodyMass::Check2_Click);
+    connect(Command1, &QPushButton::clicked, this, &BodyMass::Command1_Click);
+}
+
+void BodyMass::Check1_Click() {
+    if (!Check1->isChecked())
+        return;
+    Check2->setChecked(false);
+    Label8->hide();
+    Text4->hide();
+    Label1->setText(QStringLiteral("cm"));
+    Label2->setText(QStringLiteral("kg"));
+    for (QLineEdit *box : {Text1, Text2, Text4})
+        box->clear();
+}
+
+void BodyMass::Check2_Click() {
+    if (!Check2->isChecked())
+        return;
+    Check1->setChecked(false);
+    Label8->show();
+    Text4->show();
+    Label1->setText(QStringLiteral("ft"));
+    Label2->setText(QStringLiteral("lbs"));
+    for (QLineEdit *box : {Text1, Text2, Text4})
+        box->clear();
+}
+
+void BodyMass::Command1_Click() {
+    for (QLabel *category : {Label3, Label4, Label5, Label6})
+        setTextColor(category, Qt::black);
+    silentErrorExit([&] {
+        const double weight = ReadStrictNumber(Text1), height = ReadStrictNumber(Text2);
+        ShowNumber(Text3, MetricBmi(weight, height));
+        if (Check2->isChecked())
+            ShowNumber(Text3, EnglishBmi(weight, height, ReadStrictNumber(Text4)));
+        const double shown = ReadStrictNumber(Text3);
+        if (const auto band = BmiBand(toSingle(shown))) {
+            QLabel *marked[] = {Label3, Label4, Label5};
+            setTextColor(marked[int(*band)],
+                         *band == BmiCategory::Underweight ? Qt::red : Qt::blue);
+        }
+        if (shown >= 30)
+            setTextColor(Label6, Qt::red);
+    });
+}
+
+BodySurface::BodySurface(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "BodySurface", QStringLiteral("Body Surface Area Calculator"));
+    const Form form = FieldForm(
+        this, {{"Label1", QStringLiteral("Weight (kg)"), "Text1"},
+               {"Label2", QStringLiteral("Height (cm)"), "Text2"},
+               {"Label3", QStringLiteral("BSA"), "Text3", QStringLiteral("m²"), "Label5", true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Label4 =
+        NoteRow(QStringLiteral("Newborn = 0.25 m²\nChild of 2 years = 0.5 m²\n9 years = 1.07 m²\n"
+                               "10 years = 1.14 m²\n12-13 years = 1.33 m²\nWomen = 1.6 m²\n"
+                               "Men = 1.9 m²"),
+                "Label4", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &BodySurface::Command1_Click);
+}
+
+void BodySurface::Command1_Click() {
+    silentErrorExit([&] {
+        showRounded(Text3, BodySurfaceArea(ParseNumber(Text1->text()), ParseNumber(Text2->text())),
+                    2);
+    });
+}
+
+Creatinine::Creatinine(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Creatinine", QStringLiteral("Creatinine Calculator"));
+    const Form form = FieldForm(
+        this,
+        {{"Label1", QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label2"},
+         {"Label3", QStringLiteral("Age"), "Text2"},
+         {"Label4", QStringLiteral("Serum Creatinine"), "Text3", QStringLiteral("mg/dL"), "Label7"},
+         {"Label8", QStringLiteral("Est. Creatinine Clearance"), "Text4", QStringLiteral("mL/min"),
+          "Label6", true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
+    optionPair(this, form.grid, form.grid->rowCount(), Option1, Male, Option2, Female);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Label5 =
+        NoteRow(QStringLiteral("The results you receive from this calculator are for "
+                               "informational purposes only and should not be the basis of your "
+                               "medical decision making. Consult your physician to determine the "
+                               "medical implications of any tests you take."),
+                "Label5", this, form.grid);
+    Label5->setWordWrap(true);
+    connect(Command1, &QPushButton::clicked, this, &Creatinine::Command1_Click);
+}
+
+void Creatinine::Command1_Click() {
+    silentErrorExit([&] {
+        showRounded(Text4,
+                    CreatinineClearance(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
+                                        ReadStrictNumber(Text3), Option2->isChecked()),
+                    2);
+    });
+}
+
+HeartRate::HeartRate(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "HeartRate", QStringLiteral("Maximum Heart Rate Calculator"));
+    const Form form = FieldForm(
+        this, {{"Label1", QStringLiteral("Age"), "Text1"},
+               {"Label2", QStringLiteral("MHR"), "Text2", QStringLiteral("bpm"), "Label3", true}});
+    Text1 = form.boxes[0], Text2 = form.boxes[1];
+    optionPair(this, form.grid, form.grid->rowCount(), Option1, Male, Option2, Female);
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    connect(Command1, &QPushButton::clicked, this, &HeartRate::Command1_Click);
+}
+
+void HeartRate::Command1_Click() {
+    silentErrorExit([&] {
+        showRounded(Text2, MaximumHeartRate(ReadStrictNumber(Text1), Option2->isChecked()), 0);
+    });
+}
+
+HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "HeatIndex", QStringLiteral("Heat Index Calculator"));
+    auto *grid = new QGridLayout(this);
+    Text1 = TextBox("Text1", this);
+    grid->addWidget(Text1, 0, 1);
+    optionPair(this, grid, 1, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
+    const Form form = FieldForm(
+        this,
+        {{"Label2", QStringLiteral("Relative Humidity"), "Text2", QStringLiteral("%"), "Label5"},
+         {"Label1", QStringLiteral("HI"), "Text3", {}, nullptr, true}},
+        grid);
+    Text2 = form.boxes[0], Text3 = form.boxes[1];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Label4 = NoteRow(CelsiusLevels, "Label4", this, grid);
+    connect(Option1, &QRadioButton::clicked, this, &HeatIndex::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &HeatIndex::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &HeatIndex::Command1_Click);
+}
+
+void HeatIndex::Option1_Click() {
+    Label4->setText(CelsiusLevels);
+}
+
+void HeatIndex::Option2_Click() {
+    Label4->setText(FahrenheitLevels);
+}
+
+void HeatIndex::Command1_Click() {
+    silentErrorExit([&] {
+        const double t = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
+        if (Option1->isChecked())
+            showRounded(Text3, HeatIndexOf(t, r, false), 2);
+        else if (Option2->isChecked())
+            showRounded(Text3, HeatIndexOf(t, r, true), 2);
+    });
+}
+
+WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "WindChill", QStringLiteral("Wind Chill Index Calculator"));
+    auto *grid = new QGridLayout(this);
+    Text1 = TextBox("Text1", this);
+    grid->addWidget(Text1, 0, 1);
+    optionPair(this, grid, 1, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
+    const Form form = FieldForm(this,
+                                {{"Label2", QStringLiteral("V (km/h)"), "Text2"},
+                                 {"Label1", QStringLiteral("WCI"), "Text3", {}, nullptr, true}},
+                                grid);
+    Text2 = form.boxes[0], Text3 = form.boxes[1];
+    Label2 = form.captions[0];
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    connect(Option1, &QRadioButton::clicked, this, &WindChill::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &WindChill::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &WindChill::Command1_Click);
+}
+
+void WindChill::Option1_Click() {
+    Label2->setText(QStringLiteral("V (km/h)"));
+}
+
+void WindChill::Option2_Click() {
+    Label2->setText(QStringLiteral("V (mi/h)"));
+}
+
+void WindChill::Command1_Click() {
+    silentErrorExit([&] {
+        const double t = ParseNumber(Text1->text()), v = ParseNumber(Text2->text());
+        if (Option1->isChecked())
+            showRounded(Text3, WindChillOf(t, v, false), 3);
+        else if (Option2->isChecked())
+            showRounded(Text3, WindChillOf(t, v, true), 3);
+    });
+}
+
+} // namespace zq
