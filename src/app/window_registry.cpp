@@ -20,6 +20,7 @@
 #include "numbers/primes_window.h"
 #include "numbers/roots_window.h"
 #include "numbers/series_window.h"
+#include "text/text_windows.h"
 
 #include <array>
 
@@ -39,10 +40,12 @@ template <class Window> QWidget *make(const QString &, QWidget *parent) {
 
 constexpr std::array Registry = {
     Registration{"About", &make<About>},
+    Registration{"AdsenseCC", &make<AdsenseCC>},
     Registration{"AreaCalculator", &createShapeCalculator},
     Registration{"ArithmeticProgression", &make<ArithmeticProgression>},
     Registration{"AstronomicalTime", &createFactorConverter},
     Registration{"AutoLoan", &make<AutoLoan>},
+    Registration{"Base64String", &make<Base64String>},
     Registration{"BassBoat", &make<BassBoat>},
     Registration{"Binary", &make<Binary>},
     Registration{"Birthday", &make<Birthday>},
@@ -50,6 +53,7 @@ constexpr std::array Registry = {
     Registration{"BodySurface", &make<BodySurface>},
     Registration{"Burclar", &make<Burclar>},
     Registration{"ByteConvert", &createFactorConverter},
+    Registration{"CharacterNumber", &make<CharacterNumber>},
     Registration{"CompoundInterest", &make<CompoundInterest>},
     Registration{"Creatinine", &make<Creatinine>},
     Registration{"DateCalculate", &make<DateCalculate>},
@@ -74,6 +78,7 @@ constexpr std::array Registry = {
     Registration{"HacimOlcer", &createShapeCalculator},
     Registration{"HeartRate", &make<HeartRate>},
     Registration{"HeatIndex", &make<HeatIndex>},
+    Registration{"hex2ascii", &make<hex2ascii>},
     Registration{"HexDecA", &make<HexDecA>},
     Registration{"Hijri", &make<Hijri>},
     Registration{"Hypotenuse", &make<Hypotenuse>},
@@ -81,8 +86,10 @@ constexpr std::array Registry = {
     Registration{"KombiPermu", &make<KombiPermu>},
     Registration{"LeastCommon", &make<LeastCommon>},
     Registration{"LiterGallon", &createFactorConverter},
+    Registration{"Lotto", &make<Lotto>},
     Registration{"Main", &make<Main>},
     Registration{"MapScale", &make<MapScale>},
+    Registration{"MD5Ch", &make<MD5Ch>},
     Registration{"MenuTracking", &make<MenuTracking>},
     Registration{"MenuTrackingALT", &make<MenuTrackingALT>},
     Registration{"Mileage", &make<Mileage>},
@@ -100,8 +107,11 @@ constexpr std::array Registry = {
     Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
     Registration{"Profit", &make<Profit>},
     Registration{"QuadraticEq", &make<QuadraticEq>},
+    Registration{"RandomNumber", &make<RandomNumber>},
+    Registration{"Reverse", &make<Reverse>},
     Registration{"Roman", &make<Roman>},
     Registration{"SecondsMin", &make<SecondsMin>},
+    Registration{"SHA256", &make<SHA256>},
     Registration{"SimpleInterest", &make<SimpleInterest>},
     Registration{"SimplifyingFraction", &make<SimplifyingFraction>},
     Registration{"Simultaneous", &make<Simultaneous>},

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace zq {
 
@@ -20,8 +21,8 @@ QPushButton *CommandButton(const QString &caption, const char *name, QWidget *pa
 
 QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength) {
     auto *box = named(new QLineEdit(parent), name);
-    if (maxLength > 0)
-        box->setMaxLength(maxLength);
+    // A box without a designed maximum takes a text of any length; Qt would cut at 32,767.
+    box->setMaxLength(maxLength > 0 ? maxLength : std::numeric_limits<int>::max());
     return box;
 }
 
@@ -50,6 +51,9 @@ QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, 
     const QSize designed(twips(widthTwips), twips(heightTwips));
     auto *box = named(new DesignedTextEdit(designed, parent), name);
     box->setMinimumSize(designed);
+    // Word wrapping only: Qt's default falls back to breaking anywhere, which takes minutes to
+    // lay out a megabyte without a blank.
+    box->setWordWrapMode(QTextOption::WordWrap);
     return box;
 }
 

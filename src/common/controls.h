@@ -17,6 +17,7 @@ namespace zq {
 
 // The controls tool windows are made of, each created with its name.
 QPushButton *CommandButton(const QString &caption, const char *name, QWidget *parent);
+// A one-line box; without a maximum length it takes a text of any length.
 QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength = 0);
 // A box that shows a result: read-only, yet its text can be selected and copied.
 QLineEdit *ResultBox(const char *name, QWidget *parent);

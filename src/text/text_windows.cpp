@@ -1,0 +1,352 @@
+#include "text/text_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/numeric_types.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "text/digests.h"
+#include "text/encoders.h"
+#include "text/random_tools.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace zq {
+namespace {
+
+const QString SavedMessage = QStringLiteral("Saved to the program's location.");
+
+// A box for code-like text: long lines wrap anywhere rather than run off the side.
+QPlainTextEdit *codeBox(const char *name, QWidget *parent, int width = 4800, int height = 1800) {
+    QPlainTextEdit *box = MultiLineBox(name, parent, width, height);
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    return box;
+}
+
+// The digest windows: the text, Calculate on its right, the digest below.
+template <class Window>
+void digestLayout(Window *window, const char *name, const char *title, int digestLength) {
+    NameWindow(window, name, QLatin1String(title));
+    window->Text1 = TextBox("Text1", window);
+    window->Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", window);
+    DefaultButton(window->Command1);
+    window->Text2 = ResultBox("Text2", window);
+    const QFontMetrics metrics(window->Text2->font());
+    window->Text2->setMinimumWidth(metrics.horizontalAdvance(QString(digestLength, '0')) + 16);
+    auto *grid = new QGridLayout(window);
+    grid->addWidget(window->Text1, 0, 0);
+    grid->addWidget(window->Command1, 0, 1);
+    grid->addWidget(window->Text2, 1, 0, 1, 2);
+}
+
+// Two option buttons under the grid, the first selected.
+void optionRow(QWidget *window, QGridLayout *grid, QRadioButton *&first, const QString &one,
+               QRadioButton *&second, const QString &two) {
+    first = OptionButton(one, "Option1", window);
+    second = OptionButton(two, "Option2", window);
+    first->setChecked(true);
+    auto *row = new QHBoxLayout;
+    row->addWidget(first);
+    row->addWidget(second);
+    grid->addLayout(row, grid->rowCount(), 0, 1, 2);
+}
+
+// Enter starts a new line in these boxes, so the buttons sit below them.
+QHBoxLayout *buttonRow(QGridLayout *grid, std::initializer_list<QPushButton *> buttons) {
+    auto *row = new QHBoxLayout;
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    grid->addLayout(row, grid->rowCount(), 0, 1, 2, Qt::AlignHCenter);
+    return row;
+}
+
+void caretToEnd(QPlainTextEdit *box) {
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+}
+
+} // namespace
+
+MD5Ch::MD5Ch(QWidget *parent) : ToolWindow(parent) {
+    digestLayout(this, "MD5Ch", "MD5 Hash Calculator", 32);
+    connect(Command1, &QPushButton::clicked, this, &MD5Ch::Command1_Click);
+}
+
+void MD5Ch::Command1_Click() {
+    Text2->setText(MD5().Digest(Text1->text()));
+}
+
+SHA256::SHA256(QWidget *parent) : ToolWindow(parent) {
+    digestLayout(this, "SHA256", "SHA256 Hash Calculator", 64);
+    connect(Command1, &QPushButton::clicked, this, &SHA256::Command1_Click);
+}
+
+void SHA256::Command1_Click() {
+    Text2->setText(CSHA256().SHA256(Text1->text()));
+}
+
+Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Base64String", QStringLiteral("Base64 to String"));
+    Text1 = codeBox("Text1", this);
+    Text2 = codeBox("Text2", this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0, 1, 2);
+    optionRow(this, grid, Option1, QStringLiteral("Base64 to String"), Option2,
+              QStringLiteral("String to Base64"));
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    DefaultButton(Command1);
+    buttonRow(grid, {Command1});
+    grid->addWidget(Text2, grid->rowCount(), 0, 1, 2);
+    connect(Command1, &QPushButton::clicked, this, &Base64String::Command1_Click);
+}
+
+void Base64String::Command1_Click() {
+    silentErrorExit([&] {
+        if (Option1->isChecked())
+            setMultiLineText(Text2, Base64Decode(multiLineText(Text1)));
+        else if (Option2->isChecked())
+            setMultiLineText(Text2, Base64Encode(multiLineText(Text1)));
+    });
+}
+
+hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "hex2ascii", QStringLiteral("Hex to ASCII"));
+    Text1 = codeBox("Text1", this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0, 1, 2);
+    optionRow(this, grid, Option1, QStringLiteral("Hex to Ascii"), Option2,
+              QStringLiteral("Ascii to Hex"));
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command2 = CommandButton(QStringLiteral("Clear"), "Command2", this);
+    DefaultButton(Command1);
+    buttonRow(grid, {Command1, Command2});
+    connect(Command1, &QPushButton::clicked, this, &hex2ascii::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &hex2ascii::Command2_Click);
+}
+
+void hex2ascii::Command1_Click() {
+    silentErrorExit([&] {
+        QString text = multiLineText(Text1);
+        if (Option1->isChecked()) {
+            text.remove(QLatin1Char(' ')).remove(QLatin1Char('%')).remove(QLatin1Char(':'));
+            setMultiLineText(Text1, HexPairsToText(text));
+        } else if (Option2->isChecked()) {
+            setMultiLineText(Text1, TextToHexPairs(text));
+        }
+    });
+}
+
+void hex2ascii::Command2_Click() {
+    Text1->clear();
+}
+
+AdsenseCC::AdsenseCC(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "AdsenseCC", QStringLiteral("Adsense Code Converter for Blogger"));
+    Text1 = codeBox("Text1", this, 6000, 3000);
+    SelectAllOnCtrlA(Text1);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0, 1, 2);
+    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command2 = CommandButton(QStringLiteral("Clear"), "Command2", this);
+    DefaultButton(Command1);
+    buttonRow(grid, {Command1, Command2});
+    connect(Command1, &QPushButton::clicked, this, &AdsenseCC::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &AdsenseCC::Command2_Click);
+}
+
+void AdsenseCC::Command1_Click() {
+    silentErrorExit([&] {
+        caretToEnd(Text1);
+        setMultiLineText(Text1, EscapeHtmlForBlogger(multiLineText(Text1)));
+        Text1->moveCursor(QTextCursor::End);
+    });
+}
+
+void AdsenseCC::Command2_Click() {
+    caretToEnd(Text1);
+    Text1->clear();
+}
+
+Reverse::Reverse(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Reverse", QStringLiteral("Reverse the String"));
+    Text1 = codeBox("Text1", this, 4800, 1200);
+    Text2 = codeBox("Text2", this, 4800, 1200);
+    Command1 = CommandButton(QStringLiteral("Reverse"), "Command1", this);
+    DefaultButton(Command1);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0, 1, 2);
+    buttonRow(grid, {Command1});
+    grid->addWidget(Text2, grid->rowCount(), 0, 1, 2);
+    connect(Command1, &QPushButton::clicked, this, &Reverse::Command1_Click);
+}
+
+void Reverse::Command1_Click() {
+    silentErrorExit(
+        [&] { Text2->setPlainText(toBoxLineBreaks(ReverseText(multiLineText(Text1)))); });
+}
+
+CharacterNumber::CharacterNumber(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "CharacterNumber", QStringLiteral("Character Number Calculator"));
+    Label1 = Caption(QStringLiteral("String"), "Label1", this);
+    Text1 = codeBox("Text1", this, 4800, 1500);
+    Label1->setBuddy(Text1);
+    Frame1 = named(new QGroupBox(QStringLiteral("Character"), this), "Frame1");
+    Text2 = TextBox("Text2", Frame1, 1);
+    Text2->setMaximumWidth(twips(600));
+    Command1 = CommandButton(QStringLiteral("Single"), "Command1", Frame1);
+    DefaultButton(Command1);
+    auto *frameRow = new QHBoxLayout(Frame1);
+    frameRow->addWidget(Text2);
+    frameRow->addWidget(Command1);
+    Label3 = Caption(QStringLiteral("Result"), "Label3", this);
+    Text3 = ResultBox("Text3", this);
+    Label3->setBuddy(Text3);
+    Command2 = CommandButton(QStringLiteral("Totally"), "Command2", this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(Text1, 1, 0, 1, 2);
+    grid->addWidget(Frame1, 2, 0);
+    grid->addWidget(Command2, 2, 1);
+    grid->addWidget(Label3, 3, 0, 1, 2);
+    grid->addWidget(Text3, 4, 0, 1, 2);
+    connect(Command1, &QPushButton::clicked, this, &CharacterNumber::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CharacterNumber::Command2_Click);
+}
+
+void CharacterNumber::Command1_Click() {
+    Text3->setText(QStringLiteral("There are %1 characters.")
+                       .arg(CountCharacter(multiLineText(Text1), Text2->text())));
+}
+
+void CharacterNumber::Command2_Click() {
+    Text3->setText(QStringLiteral("There are %1 characters.").arg(CountAll(multiLineText(Text1))));
+}
+
+RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "RandomNumber", QStringLiteral("Random Password Generator"));
+    Combo1 = EditableComboBox("Combo1", this);
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Length"), "Text2"}});
+    Label1 = form.captions[0];
+    Text2 = form.boxes[0];
+    Text2->setMaxLength(4);
+    Text2->setText(QStringLiteral("10"));
+    form.grid->addWidget(Combo1, form.grid->rowCount(), 0, 1, 2);
+    Command1 = ComputeButton(QStringLiteral("Generate"), "Command1", this, form.grid);
+    Text1 = codeBox("Text1", this, 4200, 900);
+    form.grid->addWidget(Text1, form.grid->rowCount(), 0, 1, 3);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    setTabOrder(Combo1, Text2);
+    connect(Command1, &QPushButton::clicked, this, &RandomNumber::Command1_Click);
+    connect(Save, &QAction::triggered, this, &RandomNumber::Save_Click);
+    Form_Load();
+}
+
+void RandomNumber::Form_Load() {
+    for (const PasswordAlphabet &alphabet : PasswordAlphabets())
+        Combo1->addItem(alphabet.nameText());
+    Combo1->setCurrentIndex(0);
+    Combo1->setEditText(PasswordAlphabets().front().nameText());
+}
+
+void RandomNumber::Command1_Click() {
+    // A length that is empty, no number or beyond 16 bits generates nothing.
+    silentErrorExit([&] {
+        for (const PasswordAlphabet &alphabet : PasswordAlphabets()) {
+            if (Combo1->currentText() != alphabet.nameText())
+                continue;
+            const std::int16_t length = toInt16(ReadStrictNumber(Text2));
+            setMultiLineText(Text1, RandomPassword(length, alphabet.charactersText()));
+        }
+    });
+}
+
+void RandomNumber::Save_Click() {
+    SaveResultText(this, QStringLiteral("RandomPasswords.txt"),
+                   {QStringLiteral("\r\n") + multiLineText(Text1)}, SavedMessage);
+}
+
+namespace {
+
+constexpr int LottoLabels[] = {1, 2, 3, 4, 5, 6};
+constexpr int MegaLabels[] = {7, 8, 9, 10, 11};
+constexpr int MegaBallLabel[] = {13};
+constexpr int PowerballLabels[] = {25, 26, 27, 28, 29};
+constexpr int PowerBallLabel[] = {30};
+
+} // namespace
+
+Lotto::Lotto(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Lotto", QStringLiteral("Random Lottery Numbers Generator"));
+    auto *layout = new QVBoxLayout(this);
+    const struct {
+        const char *frameName, *caption;
+        std::initializer_list<int> labels;
+    } games[] = {{"Frame1", "6/49", {1, 2, 3, 4, 5, 6}},
+                 {"Frame2", "Mega Millions (5/56 + 1/46)", {7, 8, 9, 10, 11, 13}},
+                 {"Frame4", "Powerball (5/59 + 1/35)", {25, 26, 27, 28, 29, 30}}};
+    for (const auto &game : games) {
+        QGroupBox *frame = named(new QGroupBox(QLatin1String(game.caption), this), game.frameName);
+        auto *row = new QHBoxLayout(frame);
+        for (int number : game.labels) {
+            const QByteArray name = "Label" + QByteArray::number(number);
+            m_labels[number] = Caption(QString(), name.constData(), frame);
+            m_labels[number]->setMinimumWidth(twips(450));
+            m_labels[number]->setAlignment(Qt::AlignCenter);
+            m_labels[number]->setFrameShape(QFrame::Panel);
+            row->addWidget(m_labels[number]);
+        }
+        layout->addWidget(frame);
+    }
+    Command1 = CommandButton(QStringLiteral("Generate"), "Command1", this);
+    NoDefaultButton({Command1});
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    connect(Command1, &QPushButton::clicked, this, &Lotto::Command1_Click);
+    connect(Save, &QAction::triggered, this, &Lotto::Save_Click);
+}
+
+QLabel *Lotto::numberLabel(int number) const {
+    return number >= 0 && number < 31 ? m_labels[number] : nullptr;
+}
+
+void Lotto::showNumbers(std::span<const int> labels, const int *numbers) {
+    for (int label : labels)
+        m_labels[label]->setText(QString::number(*numbers++));
+}
+
+QStringList Lotto::texts(std::span<const int> labels) const {
+    QStringList shown;
+    for (int label : labels)
+        shown << m_labels[label]->text();
+    return shown;
+}
+
+void Lotto::Command1_Click() {
+    const LotteryTickets tickets = DrawLotteryTickets();
+    showNumbers(LottoLabels, tickets.lotto.data());
+    showNumbers(MegaLabels, tickets.mega.data());
+    showNumbers(MegaBallLabel, &tickets.megaBall);
+    showNumbers(PowerballLabels, tickets.powerball.data());
+    showNumbers(PowerBallLabel, &tickets.powerBall);
+}
+
+void Lotto::Save_Click() {
+    SaveResultText(this, QStringLiteral("Lottery.txt"),
+                   {LotteryFileText(texts(LottoLabels), texts(PowerballLabels),
+                                    m_labels[30]->text(), texts(MegaLabels), m_labels[13]->text())},
+                   SavedMessage);
+}
+
+} // namespace zq
