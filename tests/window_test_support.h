@@ -173,6 +173,13 @@ inline void choose(QWidget *window, const QString &combo, const QString &item) {
     emit box->activated(index);
 }
 
+// Double-clicks a row of a list as the user does: a press on it first, then the double click.
+inline void doubleClickRow(QAbstractItemView *list, const QModelIndex &row) {
+    const QPoint centre = list->visualRect(row).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
 inline QStringList listLines(QWidget *window, const QString &name = QStringLiteral("List1")) {
     auto *list = control<QListWidget>(window, name);
     QStringList lines;

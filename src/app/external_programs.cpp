@@ -62,6 +62,19 @@ QString homePageUrl() {
     return QStringLiteral("https://zentiqua.app/");
 }
 
+RegistrationStart startRegistrationProgram(const QStringList &arguments) {
+    QString program = QStandardPaths::findExecutable(QStringLiteral("regsvr32"));
+    QStringList programArguments = arguments;
+    if (program.isEmpty()) {
+        program = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        programArguments.prepend(QStringLiteral("regsvr32"));
+    }
+    if (program.isEmpty())
+        return RegistrationStart::Missing;
+    return startProgram(program, programArguments) ? RegistrationStart::Started
+                                                   : RegistrationStart::Failed;
+}
+
 void startSystemCalculator() {
     startFirstInstalled(CalculatorPrograms);
 }

@@ -21,6 +21,11 @@ ExternalPrograms setExternalPrograms(ExternalPrograms programs);
 
 QString homePageUrl();
 
+// The component registration program: regsvr32 on the PATH, else regsvr32 through wine.
+// Missing when neither is installed; Failed when it is there but did not start.
+enum class RegistrationStart { Missing, Failed, Started };
+RegistrationStart startRegistrationProgram(const QStringList &arguments);
+
 // Each of these fails silently: a program that cannot be started is not reported.
 void startSystemCalculator();
 void startTextEditor();

@@ -20,6 +20,8 @@
 #include "numbers/primes_window.h"
 #include "numbers/roots_window.h"
 #include "numbers/series_window.h"
+#include "science/science_windows.h"
+#include "system/dll_ocx.h"
 #include "text/text_windows.h"
 
 #include <array>
@@ -62,7 +64,10 @@ constexpr std::array Registry = {
     Registration{"Divisibility", &make<Divisibility>},
     Registration{"DivisibilityRules", &make<DivisibilityRules>},
     Registration{"DivisionOperation", &make<DivisionOperation>},
+    Registration{"DllOcx", &make<DllOcx>},
+    Registration{"DllOcxHelp", &make<DllOcxHelp>},
     Registration{"Draw", &make<Draw>},
+    Registration{"Electrical", &make<Electrical>},
     Registration{"ElectricConsumption", &createUtilityConsumption},
     Registration{"ElectricCurrent", &createFactorConverter},
     Registration{"EquationSolver", &make<EquationSolver>},
@@ -100,6 +105,7 @@ constexpr std::array Registry = {
     Registration{"nthRoot", &make<nthRoot>},
     Registration{"NumberConverter", &createFactorConverter},
     Registration{"NumbersEnglish", &make<NumbersEnglish>},
+    Registration{"OhmLaw", &make<OhmLaw>},
     Registration{"Pascal", &make<Pascal>},
     Registration{"Percent", &make<Percent>},
     Registration{"Perimeter", &createShapeCalculator},
@@ -107,7 +113,10 @@ constexpr std::array Registry = {
     Registration{"PrimeNonPrime", &make<PrimeNonPrime>},
     Registration{"Profit", &make<Profit>},
     Registration{"QuadraticEq", &make<QuadraticEq>},
+    Registration{"RAMAtomNo", &make<RAMAtomNo>},
+    Registration{"RAMfrm", &make<RAMfrm>},
     Registration{"RandomNumber", &make<RandomNumber>},
+    Registration{"ResistorColor", &make<ResistorColor>},
     Registration{"Reverse", &make<Reverse>},
     Registration{"Roman", &make<Roman>},
     Registration{"SecondsMin", &make<SecondsMin>},

@@ -76,14 +76,22 @@ void ToolWindow::setResizable(bool resizable) {
     setWindowFlags(flags);
 }
 
-QAction *ToolWindow::MenuBarItem(const char *name, const QString &caption) {
+QMenuBar *ToolWindow::menuBar() {
     if (!m_menuBar)
         m_menuBar = new QMenuBar(this);
     if (layout())
         layout()->setMenuBar(m_menuBar);
-    QAction *item = m_menuBar->addAction(caption);
+    return m_menuBar;
+}
+
+QAction *ToolWindow::MenuBarItem(const char *name, const QString &caption) {
+    QAction *item = menuBar()->addAction(caption);
     item->setObjectName(QLatin1String(name));
     return item;
+}
+
+QMenu *ToolWindow::MenuBarMenu(const QString &caption) {
+    return menuBar()->addMenu(caption);
 }
 
 void ToolWindow::showEvent(QShowEvent *event) {

@@ -6,6 +6,7 @@
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
@@ -51,11 +52,14 @@ protected:
 
     // A top-level menu-bar item that acts when clicked ("Save", "Help").
     QAction *MenuBarItem(const char *name, const QString &caption);
+    // A menu of the menu bar ("File"); its items are added to it.
+    QMenu *MenuBarMenu(const QString &caption);
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QMenuBar *menuBar();
     QMenuBar *m_menuBar = nullptr;
     QPushButton *m_cancelButton = nullptr;
     bool m_closeOnEscape = true;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <string_view>
+
+namespace zq {
+
+struct Element {
+    std::u16string_view symbol;
+    std::u16string_view name;
+    double mass; // relative atomic mass, g/mol
+
+    QString symbolText() const { return QString::fromUtf16(symbol.data(), symbol.size()); }
+    QString nameText() const { return QString::fromUtf16(name.data(), name.size()); }
+};
+
+// The 118 elements in the order of atomic number.
+std::span<const Element> Elements();
+
+// "Name (Symbol) = mass g/mol" for the element of that name or symbol, any case; otherwise
+// "No element is called " and the text.
+QString ElementMassLine(const QString &text);
+
+// The result lines of the formula tool, as the list shows them. An element line is added once:
+// not when a line beginning with the element's name and a blank is already there.
+class MassResults {
+public:
+    void add(const QString &line);
+    void addElementOnce(const Element &element);
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    QStringList m_lines;
+    QSet<QString> m_wordsBeforeBlank; // lower case: the first words of lines with a blank
+};
+
+// The molar mass of a formula of parts joined by "." or "+", each with an optional coefficient
+// ("CuSO4.5H2O", "2H2O"); element lines, unknown-symbol lines, part lines and lines for counts
+// too large to hold are added to `results` as they are met. Bracket groups of any depth and
+// any length of formula are read without recursion.
+double CompoundMass(const QString &formula, MassResults &results);
+
+// The molar mass of one part without "." or "+".
+double PartMass(const QString &part, MassResults &results);
+
+// True when the text starts with one of the ASCII letters a to z.
+bool IsLowerLetter(const QString &text);
+
+// The atomic-number list: "1) Hydrogen" to "109) Meitnerium", each line ended by CR LF.
+QString AtomicNumberList();
+
+} // namespace zq

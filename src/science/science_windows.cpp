@@ -1,0 +1,265 @@
+#include "science/science_windows.h"
+
+#include "common/controls.h"
+#include "common/error_rules.h"
+#include "common/number_rules.h"
+#include "common/save_result.h"
+#include "common/text_boxes.h"
+#include "science/atomic_mass.h"
+#include "science/electrical.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zq {
+namespace {
+
+QListWidget *listBox(const char *name, QWidget *parent, int widthTwips, int heightTwips) {
+    auto *list = named(new QListWidget(parent), name);
+    list->setMinimumSize(twips(widthTwips), twips(heightTwips));
+    return list;
+}
+
+QStringList listLines(const QListWidget *list) {
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+} // namespace
+
+RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "RAMfrm", QStringLiteral("Relative Atomic Mass Calculator"));
+    txtForm = TextBox("txtForm", this);
+    txtForm->setText(QStringLiteral("H2O"));
+    cmdElem = CommandButton(QStringLiteral("Element Mass"), "cmdElem", this);
+    cmdComp = CommandButton(QStringLiteral("Compound Mass"), "cmdComp", this);
+    DefaultButton(cmdComp);
+    lstResults = listBox("lstResults", this, 4500, 2400);
+    lstImportant = listBox("lstImportant", this, 4500, 1400);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(txtForm, 0, 0, 1, 2);
+    grid->addWidget(cmdElem, 1, 0);
+    grid->addWidget(cmdComp, 1, 1);
+    grid->addWidget(lstResults, 2, 0, 1, 2);
+    grid->addWidget(lstImportant, 3, 0, 1, 2);
+    QMenu *file = MenuBarMenu(QStringLiteral("File"));
+    Save = named(file->addAction(QStringLiteral("Save")), "Save");
+    file->addSeparator();
+    AtomNo = named(file->addAction(QStringLiteral("Atomic Numbers")), "AtomNo");
+    lstImportant->viewport()->installEventFilter(this);
+    connect(cmdElem, &QPushButton::clicked, this, &RAMfrm::cmdElem_Click);
+    connect(cmdComp, &QPushButton::clicked, this, &RAMfrm::cmdComp_Click);
+    connect(lstResults, &QListWidget::itemDoubleClicked, this, &RAMfrm::lstResults_DblClick);
+    connect(lstImportant, &QListWidget::itemDoubleClicked, this, &RAMfrm::lstImportant_DblClick);
+    connect(Save, &QAction::triggered, this, &RAMfrm::Save_Click);
+    connect(AtomNo, &QAction::triggered, this, &RAMfrm::AtomNo_Click);
+}
+
+void RAMfrm::cmdElem_Click() {
+    lstResults->clear();
+    lstResults->addItem(ElementMassLine(txtForm->text()));
+}
+
+void RAMfrm::cmdComp_Click() {
+    lstResults->clear();
+    MassResults results;
+    const double mass = CompoundMass(txtForm->text(), results);
+    lstResults->addItems(results.lines());
+    lstResults->addItem(txtForm->text() + QStringLiteral(" is ") + FormatNumberText(mass) +
+                        QStringLiteral(" g/mol"));
+}
+
+void RAMfrm::lstResults_DblClick() {
+    if (QListWidgetItem *selected = lstResults->currentItem())
+        lstImportant->addItem(selected->text());
+}
+
+void RAMfrm::lstImportant_DblClick() {
+    delete lstImportant->takeItem(lstImportant->currentRow());
+}
+
+bool RAMfrm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == lstImportant->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        lstImportant->clear();
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void RAMfrm::Save_Click() {
+    SaveResultText(this, QStringLiteral("RelativeAtomicMass.txt"), listLines(lstResults),
+                   QStringLiteral("Saved to the program's location!"));
+}
+
+void RAMfrm::AtomNo_Click() {
+    ShowToolModal(new RAMAtomNo(this));
+}
+
+RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "RAMAtomNo", QStringLiteral("Atomic Numbers of Elements"));
+    Text1 = MultiLineBox("Text1", this, 3600, 4500);
+    Text1->setReadOnly(true);
+    setMultiLineText(Text1, AtomicNumberList());
+    SelectAllOnCtrlA(Text1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(Text1);
+}
+
+ResistorColor::ResistorColor(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "ResistorColor", QStringLiteral("Resistor Color Code Calculator"));
+    List1 = listBox("List1", this, 1200, 2600);
+    List2 = listBox("List2", this, 1200, 2600);
+    List3 = listBox("List3", this, 1200, 2600);
+    List4 = listBox("List4", this, 1200, 2600);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    DefaultButton(Command1);
+    Text1 = MultiLineBox("Text1", this, 3000, 900);
+    Text1->setReadOnly(true);
+    Label1 = Caption(QStringLiteral("Tolerance"), "Label1", this);
+    Text2 = ResultBox("Text2", this);
+    Label1->setBuddy(Text2);
+    auto *grid = new QGridLayout(this);
+    int column = 0;
+    for (QListWidget *band : {List1, List2, List3, List4})
+        grid->addWidget(band, 0, column++);
+    grid->addWidget(Command1, 1, 0, 1, 4, Qt::AlignHCenter);
+    grid->addWidget(Text1, 2, 0, 1, 4);
+    grid->addWidget(Label1, 3, 0);
+    grid->addWidget(Text2, 3, 1, 1, 3);
+    connect(Command1, &QPushButton::clicked, this, &ResistorColor::Command1_Click);
+    Form_Load();
+}
+
+void ResistorColor::Form_Load() {
+    List1->addItems(ResistorDigitColours());
+    List2->addItems(ResistorDigitColours());
+    List3->addItems(ResistorMultiplierColours());
+    List4->addItems(ResistorToleranceColours());
+    List1->setCurrentRow(0); // Black
+    List2->setCurrentRow(1); // Brown
+    List3->setCurrentRow(2); // Red
+    List4->setCurrentRow(0); // Gold
+}
+
+void ResistorColor::Command1_Click() {
+    silentErrorExit([&] {
+        setMultiLineText(Text1, ResistorText(ResistorValue(List1->currentRow(), List2->currentRow(),
+                                                           List3->currentRow())));
+        Text2->setText(ToleranceText(List4->currentRow()));
+    });
+}
+
+OhmLaw::OhmLaw(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "OhmLaw", QStringLiteral("Ohm's Law Calculator"));
+    Text1 = TextBox("Text1", this);
+    Text2 = TextBox("Text2", this);
+    Text3 = TextBox("Text3", this);
+    Option3 = OptionButton(QStringLiteral("Volts"), "Option3", this);
+    Option2 = OptionButton(QStringLiteral("Amperes"), "Option2", this);
+    Option1 = OptionButton(QStringLiteral("Resistance"), "Option1", this);
+    Option1->setChecked(true);
+    auto *grid = new QGridLayout(this);
+    const std::pair<QLineEdit *, QRadioButton *> columns[] = {
+        {Text1, Option3}, {Text2, Option2}, {Text3, Option1}};
+    int column = 0;
+    for (const auto &[box, option] : columns) {
+        grid->addWidget(box, 0, column);
+        grid->addWidget(option, 1, column++);
+    }
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    connect(Command1, &QPushButton::clicked, this, &OhmLaw::Command1_Click);
+}
+
+void OhmLaw::Command1_Click() {
+    silentErrorExit([&] {
+        const QString volts = Text1->text(), amperes = Text2->text(), ohms = Text3->text();
+        if (Option1->isChecked())
+            ShowNumber(Text3, OhmsLaw(OhmTarget::Resistance, volts, amperes, ohms));
+        else if (Option3->isChecked())
+            ShowNumber(Text1, OhmsLaw(OhmTarget::Volts, volts, amperes, ohms));
+        else if (Option2->isChecked())
+            ShowNumber(Text2, OhmsLaw(OhmTarget::Amperes, volts, amperes, ohms));
+    });
+}
+
+Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
+    NameWindow(this, "Electrical", QStringLiteral("Electrical Calculators"));
+    Combo1 = EditableComboBox("Combo1", this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Combo1, 0, 0, 1, 2);
+    const Form form = FieldForm(this,
+                                {{"Label1", QString(), "Text1"},
+                                 {"Label2", QString(), "Text2"},
+                                 {"Label3", QString(), "Text3"}},
+                                grid);
+    Label1 = form.captions[0], Label2 = form.captions[1], Label3 = form.captions[2];
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    for (QWidget *third : {static_cast<QWidget *>(Label3), static_cast<QWidget *>(Text3)}) {
+        QSizePolicy policy = third->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        third->setSizePolicy(policy);
+    }
+    Text4 = TextBox("Text4", this);
+    Text4->hide();
+    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Text5 = ResultBox("Text5", this);
+    grid->addWidget(Text5, grid->rowCount(), 0, 1, 3);
+    connect(Combo1, &QComboBox::activated, this, &Electrical::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Electrical::Command1_Click);
+    Form_Load();
+}
+
+void Electrical::Form_Load() {
+    for (const ElectricalFormula &formula : ElectricalFormulas())
+        Combo1->addItem(QLatin1String(formula.entry));
+    const int opening = Combo1->findText(QStringLiteral("AC Volts to Watts (Single Phase)"));
+    Combo1->setCurrentIndex(opening);
+    Label1->setText(QStringLiteral("Voltage (V)"));
+    Label2->setText(QStringLiteral("Current (A)"));
+    Label3->setText(QStringLiteral("Power Factor"));
+}
+
+void Electrical::Combo1_Click() {
+    const int index = Combo1->currentIndex();
+    if (index < 0 || index >= int(ElectricalFormulas().size()))
+        return;
+    const ElectricalFormula &formula = ElectricalFormulas()[std::size_t(index)];
+    Label1->setText(QLatin1String(formula.label1));
+    Label2->setText(QLatin1String(formula.label2));
+    Label2->show();
+    Text2->show();
+    Label3->setVisible(formula.label3 != nullptr);
+    Text3->setVisible(formula.label3 != nullptr);
+    if (formula.label3)
+        Label3->setText(QLatin1String(formula.label3));
+    Text4->hide();
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
+        box->clear();
+}
+
+void Electrical::Command1_Click() {
+    silentErrorExit([&] {
+        const double x1 = ParseNumber(Text1->text()), x2 = ParseNumber(Text2->text()),
+                     x3 = ParseNumber(Text3->text());
+        for (const ElectricalFormula &formula : ElectricalFormulas())
+            if (Combo1->currentText() == QLatin1String(formula.entry))
+                Text5->setText(ElectricalResultText(formula, x1, x2, x3));
+    });
+}
+
+} // namespace zq
