@@ -27,12 +27,6 @@ ExternalPrograms &installed() {
     return programs;
 }
 
-bool startProgram(const QString &program, const QStringList &arguments) {
-    if (const auto &replacement = installed().startProgram)
-        return replacement(program, arguments);
-    return QProcess::startDetached(program, arguments);
-}
-
 bool openUrl(const QUrl &url) {
     if (const auto &replacement = installed().openUrl)
         return replacement(url);
@@ -45,14 +39,20 @@ template <std::size_t N> void startFirstInstalled(const std::array<const char *,
     for (const char *candidate : candidates) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
         if (!path.isEmpty()) {
-            startProgram(path, {});
+            startExternalProgram(path, {});
             return;
         }
     }
-    startProgram(QString::fromLatin1(candidates.front()), {});
+    startExternalProgram(QString::fromLatin1(candidates.front()), {});
 }
 
 } // namespace
+
+bool startExternalProgram(const QString &program, const QStringList &arguments) {
+    if (const auto &replacement = installed().startProgram)
+        return replacement(program, arguments);
+    return QProcess::startDetached(program, arguments);
+}
 
 ExternalPrograms setExternalPrograms(ExternalPrograms programs) {
     return std::exchange(installed(), std::move(programs));
@@ -71,8 +71,8 @@ RegistrationStart startRegistrationProgram(const QStringList &arguments) {
     }
     if (program.isEmpty())
         return RegistrationStart::Missing;
-    return startProgram(program, programArguments) ? RegistrationStart::Started
-                                                   : RegistrationStart::Failed;
+    return startExternalProgram(program, programArguments) ? RegistrationStart::Started
+                                                           : RegistrationStart::Failed;
 }
 
 void startSystemCalculator() {

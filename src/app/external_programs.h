@@ -19,6 +19,10 @@ struct ExternalPrograms {
 // Installs replacements (empty members restore the real ones); returns what was in place.
 ExternalPrograms setExternalPrograms(ExternalPrograms programs);
 
+// Starts a program with an argument list, through the installed replacement when there is one;
+// false when it could not be started.
+bool startExternalProgram(const QString &program, const QStringList &arguments);
+
 QString homePageUrl();
 
 // The component registration program: regsvr32 on the PATH, else regsvr32 through wine.

@@ -280,10 +280,12 @@ void MenuTracking::Command3_Click() {
         check->setChecked(false);
     for (QCheckBox *check : {Check30, Check6, Check31, Check32, Check33})
         check->setChecked(false);
+    // Emptied by setting an empty text: clear() would keep every removed character for undo,
+    // which takes seconds for boxes full of pasted text.
     for (const auto &[number, box] : m_boxes)
-        box->clear();
+        box->setText(QString());
     for (QLineEdit *box : {Text1, Text2, Text55, Text56, Text57, Text59, TextMasaNo})
-        box->clear();
+        box->setText(QString());
 }
 
 void MenuTracking::Command4_Click() {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -79,6 +80,7 @@ private slots:
     void aboutClosesOnEnterAndEscape();
     void links();
     void notepadStartsEditor();
+    void externalProgramsGetArgumentsUnchanged();
     void escapeClosesMain();
     void resizeRules();
     void runningTimeWindow_data();
@@ -280,6 +282,28 @@ void TestAppWindows::notepadStartsEditor() {
     QCOMPARE(window->findChild<QAction *>("Notepad")->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(window->findChild<QAction *>("PCRunTime")->shortcut(), QKeySequence("Ctrl+R"));
     QCOMPARE(window->findChild<QAction *>("Exit")->shortcut(), QKeySequence("Ctrl+Q"));
+}
+
+// Names with quotes, semicolons, command substitutions and line breaks reach a program as the
+// very arguments they are: no shell ever reads them.
+void TestAppWindows::externalProgramsGetArgumentsUnchanged() {
+    QTemporaryDir folder;
+    QFile script(folder.filePath("gnome-text-editor"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$0.args\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList arguments = {QStringLiteral("it's \"quoted\"; rm -rf $(pwd) `id`\nnext"),
+                                   QStringLiteral("*"), QString()};
+    QVERIFY(startExternalProgram(script.fileName(), arguments));
+    QFile record(script.fileName() + ".args");
+    for (int wait = 0; wait < 100 && record.size() == 0; ++wait)
+        QTest::qWait(50);
+    QTest::qWait(50);
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    QStringList received = QString::fromUtf8(record.readAll()).split(QChar(0));
+    received.removeLast();
+    QCOMPARE(received, arguments);
 }
 
 void TestAppWindows::escapeClosesMain() {
