@@ -15,6 +15,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace zq {
 namespace {
@@ -65,6 +68,7 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
 
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Calculators and converters"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setFlow(QListView::TopToBottom);
     List1->setWrapping(true);
@@ -83,7 +87,7 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     Label1 = new ClickLabel(QStringLiteral("Homepage"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->makeLink();
-    Label1->resize(twips(975), twips(255));
+    Label1->resize(std::max(twips(975), Label1->sizeHint().width()), twips(255));
 
     setTabOrder(List1, StartCmd);
     buildMenu();
@@ -92,8 +96,11 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     connect(Label1, &ClickLabel::clicked, this, &Main::Label1_Click);
     new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
 
-    resize(twips(5940), twips(5790) + menuBar()->sizeHint().height());
     Form_Load();
+    // The designed size, widened where the font needs it for two columns of whole titles.
+    const int listFrame = List1->frameWidth() * 2 + 4;
+    resize(std::max(twips(5940), 2 * widestTitle() + listFrame + twips(300)),
+           twips(5790) + menuBar()->sizeHint().height());
 }
 
 void Main::buildMenu() {
@@ -134,9 +141,11 @@ void Main::Form_Resize() {
     if (listHeight >= 0)
         List1->resize(List1->width(), listHeight);
     List1->move(twips(120), twips(120));
-    // Two columns: each one half of the list's inside width.
+    // Two columns, each one half of the list's inside width, but never narrower than the
+    // longest title: the list scrolls sideways rather than cut a title short.
     const int rowHeight = List1->fontMetrics().height() + 2;
-    List1->setGridSize(QSize(qMax(1, List1->viewport()->width() / 2), rowHeight));
+    List1->setGridSize(
+        QSize(std::max({1, List1->viewport()->width() / 2, widestTitle()}), rowHeight));
     Label1->move(outerWidth - twips(1420), clientHeight - twips(280));
 }
 
@@ -183,6 +192,14 @@ bool Main::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+int Main::widestTitle() const {
+    const QFontMetrics metrics(List1->font());
+    int widest = 0;
+    for (int row = 0; row < List1->count(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(List1->item(row)->text()));
+    return widest + 2 * List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
 }
 
 QString Main::selectedTitle() const {

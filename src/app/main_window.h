@@ -51,6 +51,7 @@ private:
     void buildMenu();
     void openSelectedEntry();
     QString selectedTitle() const;
+    int widestTitle() const; // the width a list column needs for the longest title
 
     bool m_placed = false;
 };

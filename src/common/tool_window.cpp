@@ -1,5 +1,7 @@
 #include "common/tool_window.h"
 
+#include "common/controls.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -97,9 +99,16 @@ QMenu *ToolWindow::MenuBarMenu(const QString &caption) {
 void ToolWindow::showEvent(QShowEvent *event) {
     if (layout() && m_menuBar)
         layout()->setMenuBar(m_menuBar);
-    if (layout())
+    if (layout()) {
         layout()->setSizeConstraint(m_resizable ? QLayout::SetDefaultConstraint
                                                 : QLayout::SetFixedSize);
+        layout()->activate();
+    }
+    if (!m_arranged) {
+        m_arranged = true;
+        ArrangeTabOrder(this);
+        NameBoxesAfterCaptions(this);
+    }
     QDialog::showEvent(event);
 }
 

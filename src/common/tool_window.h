@@ -64,6 +64,7 @@ private:
     QPushButton *m_cancelButton = nullptr;
     bool m_closeOnEscape = true;
     bool m_resizable = false;
+    bool m_arranged = false;
 };
 
 // The window's compute button: Enter in any control that does not use Enter clicks it.

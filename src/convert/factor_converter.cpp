@@ -84,6 +84,10 @@ FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *p
     : ToolWindow(parent), m_design(design), m_table(conversionTable(design.table)) {
     setObjectName(QLatin1String(design.windowName));
     setWindowTitle(QLatin1String(design.caption));
+    DescribeBoxes(this, {{design.inputBox, "Value"},
+                         {design.leftList, "Convert from"},
+                         {design.rightList, "Convert to"},
+                         {design.resultBox, "Result"}});
 
     inputBox = TextBox(design.inputBox, this);
     convertButton = CommandButton(QStringLiteral("Convert"), design.button, this);
@@ -94,7 +98,7 @@ FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *p
         unitListWidth(m_table, (design.width - 360) / 2, sourceList->fontMetrics());
     sourceList->setFixedWidth(listWidth);
     targetList->setFixedWidth(listWidth);
-    resultBox = TextBox(design.resultBox, this);
+    resultBox = ResultBox(design.resultBox, this);
     DefaultButton(convertButton);
 
     auto *grid = new QGridLayout(this);

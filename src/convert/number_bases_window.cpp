@@ -29,6 +29,7 @@ QPushButton *convertButton(QWidget *parent) {
 HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("HexDecA"));
     setWindowTitle(QStringLiteral("Hexadecimal to Decimal"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Result"}});
 
     Option1 = OptionButton(QStringLiteral("Hexadecimal to Decimal"), "Option1", this);
     Option2 = OptionButton(QStringLiteral("Decimal to Hexadecimal"), "Option2", this);
@@ -37,6 +38,7 @@ HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1335));
     Text2 = MultiLineBox("Text2", this, 2775, 915);
+    Text2->setReadOnly(true);
     EnterClicksDefaultButton(Text2);
 
     auto *layout = new QVBoxLayout(this);
@@ -102,6 +104,7 @@ void Binary::Command1_Click() {
 SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SecondsMin"));
     setWindowTitle(QStringLiteral("Seconds to Minutes to Hours"));
+    DescribeBoxes(this, {{"Text1", "Seconds"}, {"Text2", "Minutes and seconds"}});
 
     QFont bold = font();
     bold.setBold(true);
@@ -110,7 +113,7 @@ SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
     Text1->setMinimumWidth(twips(2295));
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1215));
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
     Text2->setFont(bold);
 
     auto *layout = new QVBoxLayout(this);

@@ -17,12 +17,14 @@ namespace zq {
 FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FahrenheitC"));
     setWindowTitle(QStringLiteral("Temperature Converter"));
+    DescribeBoxes(this, {{"Text2", "Temperature"}, {"Text1", "Converted temperatures"}});
 
     Text2 = TextBox("Text2", this);
     Text2->setMinimumWidth(twips(1335));
     Combo1 = EditableComboBox("Combo1", this); // typed text never becomes a new scale
     Combo1->setMinimumWidth(twips(1335));
     Text1 = MultiLineBox("Text1", this, 2775, 1515);
+    Text1->setReadOnly(true);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     Command1->setMinimumWidth(twips(1335));
     DefaultButton(Command1);

@@ -40,6 +40,7 @@ qint64 monotonicNanoseconds() {
 Hijri::Hijri(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Hijri"));
     setWindowTitle(QStringLiteral("Hijri to Gregorian"));
+    DescribeBoxes(this, {{"Text4", "Converted date"}});
     const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
                                        {"Label2", QStringLiteral("Month"), "Text2"},
                                        {"Label3", QStringLiteral("Year"), "Text3"},
@@ -96,6 +97,7 @@ void DateCalculate::Command2_Click() {
 Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Birthday"));
     setWindowTitle(QStringLiteral("Birthday Calculator"));
+    DescribeBoxes(this, {{"Text4", "Age"}});
     const Form form = FieldForm(this, dayMonthYear);
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
@@ -117,6 +119,7 @@ void Birthday::Command1_Click() {
 Burclar::Burclar(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Burclar"));
     setWindowTitle(QStringLiteral("Zodiac Calculator"));
+    DescribeBoxes(this, {{"Text3", "Zodiac sign"}});
     const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
                                        {"Label2", QStringLiteral("Month"), "Text2"},
                                        {nullptr, QString(), "Text3", {}, nullptr, true}});

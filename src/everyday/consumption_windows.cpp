@@ -54,6 +54,7 @@ double strict(const QLineEdit *box) {
 
 WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "WeightPlanet", QStringLiteral("Weight on Other Planets"));
+    DescribeBoxes(this, {{"Text1", "Weight"}, {"Text2", "Weight on other planets"}});
     const Form form =
         FieldForm(this, {{nullptr, QString(), "Text1", QStringLiteral("kg"), "Label1"}});
     Text1 = form.boxes[0];
@@ -69,6 +70,7 @@ void WeightPlanet::Command1_Click() {
 
 YearsPlanet::YearsPlanet(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "YearsPlanet", QStringLiteral("Earth Year on Other Planets"));
+    DescribeBoxes(this, {{"Text2", "Years on other planets"}});
     const Form form = FieldForm(this, {{"Label1", QStringLiteral("Earth Year"), "Text1"}});
     Text1 = form.boxes[0];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
@@ -116,6 +118,8 @@ Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
     form.grid->addWidget(Caption(QStringLiteral("Metric"), "Label3", this), row, 1, 1, 2);
     txtUsMpg = MultiLineBox("txtUsMpg", this, 2000, 600);
     txtKpl = MultiLineBox("txtKpl", this, 2000, 600);
+    txtUsMpg->setReadOnly(true);
+    txtKpl->setReadOnly(true);
     form.grid->addWidget(txtUsMpg, row + 1, 0);
     form.grid->addWidget(txtKpl, row + 1, 1, 1, 2);
     connect(optKilometers, &QRadioButton::clicked, this, &Mileage::optKilometers_Click);

@@ -206,6 +206,7 @@ void HeartRate::Command1_Click() {
 
 HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "HeatIndex", QStringLiteral("Heat Index Calculator"));
+    DescribeBoxes(this, {{"Text1", "Temperature"}});
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);
@@ -243,6 +244,7 @@ void HeatIndex::Command1_Click() {
 
 WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "WindChill", QStringLiteral("Wind Chill Index Calculator"));
+    DescribeBoxes(this, {{"Text1", "Temperature"}});
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);

@@ -34,8 +34,8 @@ AutoLoan::AutoLoan(QWidget *parent) : ToolWindow(parent) {
         this, {{"Label1", QStringLiteral("Amount (Vehicle Price)"), "Text1"},
                {"Label2", QStringLiteral("Annual Interest Rate"), "Text2", Percent, "Label6"},
                {"Label3", QStringLiteral("Term/Period"), "Text3", Months, "Label7"},
-               {"Label4", QStringLiteral("Monthly Payment"), "Text4"},
-               {"Label5", QStringLiteral("Total Amount to Pay"), "Text5"}});
+               {"Label4", QStringLiteral("Monthly Payment"), "Text4", {}, nullptr, true},
+               {"Label5", QStringLiteral("Total Amount to Pay"), "Text5", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
@@ -153,11 +153,12 @@ void SimpleInterest::Command1_Click() {
 
 Depreciation::Depreciation(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Depreciation", QStringLiteral("Depreciation Calculator"));
-    const Form form = FieldForm(this, {{nullptr, QStringLiteral("Initial Cost"), "Text1"},
-                                       {nullptr, QStringLiteral("Salvage Value"), "Text2"},
-                                       {nullptr, QStringLiteral("Asset's Life"), "Text3"},
-                                       {nullptr, QStringLiteral("Period of Depreciation"), "Text4"},
-                                       {nullptr, QStringLiteral("Depreciation"), "Text5"}});
+    const Form form =
+        FieldForm(this, {{nullptr, QStringLiteral("Initial Cost"), "Text1"},
+                         {nullptr, QStringLiteral("Salvage Value"), "Text2"},
+                         {nullptr, QStringLiteral("Asset's Life"), "Text3"},
+                         {nullptr, QStringLiteral("Period of Depreciation"), "Text4"},
+                         {nullptr, QStringLiteral("Depreciation"), "Text5", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);

@@ -80,6 +80,7 @@ const std::vector<const MenuRow *> &rowsInCheckOrder() {
 MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MenuTracking"));
     setWindowTitle(QStringLiteral("Restaurant Bill Calculator"));
+    DescribeBoxes(this, {{"Text1", "Total"}, {"Text2", "Discount"}});
     setCloseOnEscape(false);
 
     QGroupBox *menu = frame(QStringLiteral("Menu"), "Frame1", this);
@@ -148,11 +149,11 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     TextMasaNo->setToolTip(QStringLiteral("Bu alan boş bırakılabilir."));
     tableCaption->setBuddy(TextMasaNo);
     Label4 = Caption(QString(), "Label4", this);
-    Text1 = TextBox("Text1", this);
+    Text1 = ResultBox("Text1", this);
     QFont large = Text1->font();
     large.setBold(true);
     Text1->setFont(large);
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
     Text56 = TextBox("Text56", this);
     Text57 = TextBox("Text57", this);
     Text58 = TextBox("Text58", this);
@@ -334,7 +335,9 @@ void MenuTracking::Timer1_Timer() {
 MenuTrackingALT::MenuTrackingALT(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MenuTrackingALT"));
     setWindowTitle(QStringLiteral("Bill Summary"));
+    DescribeBoxes(this, {{"List1", "Saved bills"}});
     List1 = named(new QListWidget(this), "List1");
+    MarkResult(List1);
     List1->setMinimumSize(twips(7500), twips(5000));
     Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
     DefaultButton(Command1);

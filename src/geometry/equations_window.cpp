@@ -40,6 +40,7 @@ QLabel *sign(const QString &text, const char *name, QWidget *parent) {
 EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("EquationSolver"));
     setWindowTitle(QStringLiteral("Equation Solver"));
+    DescribeBoxes(this, {{"Text4", "a"}, {"Text3", "b"}, {"Text2", "c"}, {"Text1", "Working"}});
     Text4 = termBox("Text4", this);
     Label2 = sign(QStringLiteral("X"), "Label2", this);
     Combo1 = EditableComboBox("Combo1", this);
@@ -50,6 +51,7 @@ EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
     Text1 = MultiLineBox("Text1", this, 4500, 1500);
+    Text1->setReadOnly(true);
     save = MenuBarItem("save", QStringLiteral("Save"));
 
     auto *grid = new QGridLayout(this);
@@ -89,6 +91,8 @@ void EquationSolver::save_Click() {
 QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("QuadraticEq"));
     setWindowTitle(QStringLiteral("Quadratic Equation Solver"));
+    DescribeBoxes(this,
+                  {{"txtA", "a"}, {"txtB", "b"}, {"txtC", "c"}, {"txtNum", "Right-hand side"}});
     Label6 = sign(QStringLiteral("a"), "Label6", this);
     Label8 = sign(QStringLiteral("b"), "Label8", this);
     Label9 = sign(QStringLiteral("c"), "Label9", this);
@@ -194,6 +198,7 @@ void QuadraticEq::cmdSolve_Click() {
         case QuadraticVerdict::NoRealRoot:
             lblState->setText(QStringLiteral("The equation has no real root"));
             lblRoot1->clear();
+            lblRoot1->show();
             lblRoot2->clear();
             lblDoubleRoot->clear();
             lblDoubleRoot->hide();
@@ -202,12 +207,14 @@ void QuadraticEq::cmdSolve_Click() {
             lblState->setText(QStringLiteral("Equation Roots:"));
             lblDoubleRoot->clear();
             lblDoubleRoot->hide();
+            lblRoot1->show();
             lblRoot1->setText(FormatNumberText(solution.root1));
             lblRoot2->setText(FormatNumberText(solution.root2));
             return;
         case QuadraticVerdict::RepeatedRoot:
             lblState->setText(QStringLiteral("The equation has a repeated root"));
             lblRoot1->clear();
+            lblRoot1->hide(); // the single root takes its place
             lblRoot2->clear();
             lblDoubleRoot->show();
             lblDoubleRoot->setText(FormatNumberText(solution.root1));
@@ -219,6 +226,9 @@ void QuadraticEq::cmdSolve_Click() {
 Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Simultaneous"));
     setWindowTitle(QStringLiteral("Simultaneous Equation Solver"));
+    DescribeBoxes(
+        this,
+        {{"txtA", "a"}, {"txtB", "b"}, {"txtH", "h"}, {"txtC", "c"}, {"txtD", "d"}, {"txtK", "k"}});
     auto *grid = new QGridLayout(this);
     // Each equation: box "x" "+" box "y" "=" box, the captions named Label3 to Label10.
     const char *captionNames[2][4] = {{"Label3", "Label4", "Label5", "Label6"},

@@ -48,6 +48,7 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     : ToolWindow(parent), m_table(shapeTable(design.kind)) {
     setObjectName(QLatin1String(design.windowName));
     setWindowTitle(QLatin1String(design.caption));
+    DescribeBoxes(this, {{"Text5", "Result"}});
     Combo1 = EditableComboBox("Combo1", this);
     Label1 = Caption(QString(), "Label1", this);
     Text1 = TextBox("Text1", this);
@@ -59,6 +60,7 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineBox("Text5", this, 3000, 600);
+    Text5->setReadOnly(true);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);
@@ -145,6 +147,9 @@ QWidget *createShapeCalculator(const QString &windowName, QWidget *parent) {
 MapScale::MapScale(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MapScale"));
     setWindowTitle(QStringLiteral("Map Scale Calculator"));
+    DescribeBoxes(this, {{"Text1", "Distance on map (cm)"},
+                         {"Text2", "Real distance (km)"},
+                         {"Text3", "Map scale"}});
     Text1 = TextBox("Text1", this);
     Label1 = Caption(QStringLiteral("cm"), "Label1", this);
     Text2 = TextBox("Text2", this);

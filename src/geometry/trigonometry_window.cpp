@@ -21,12 +21,14 @@ namespace zq {
 SinCosinTan::SinCosinTan(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SinCosinTan"));
     setWindowTitle(QStringLiteral("Sine,Cosine,Tangent,Arc-Cotangent"));
+    DescribeBoxes(this, {{"Text1", "Angle in radians"}, {"Text2", "Values"}});
     Text1 = TextBox("Text1", this);
     Label1 = Caption(QStringLiteral("Tip: Can type Radian value for Trigonometric values."),
                      "Label1", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineBox("Text2", this, 4200, 1500);
+    Text2->setReadOnly(true);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -72,6 +74,7 @@ protected:
 Hypotenuse::Hypotenuse(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Hypotenuse"));
     setWindowTitle(QStringLiteral("Hypotenuse Calculator"));
+    DescribeBoxes(this, {{"Text1", "Leg a"}, {"Text2", "Leg b"}});
     auto *picture = new TrianglePicture(this);
     Text1 = TextBox("Text1", this);
     Text1->setMaximumWidth(twips(1100));

@@ -24,11 +24,13 @@ TwoNumberWindow::TwoNumberWindow(const char *name, const QString &title, QWidget
     : ToolWindow(parent) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
+    DescribeBoxes(this,
+                  {{"Text1", "First number"}, {"Text2", "Second number"}, {"Text3", "Result"}});
     Text1 = TextBox("Text1", this);
     Text2 = TextBox("Text2", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->setMinimumWidth(twips(1800));
     connect(Command1, &QPushButton::clicked, this, &TwoNumberWindow::Command1_Click);

@@ -39,6 +39,13 @@ void fillIfEmpty(QLineEdit *box, const QString &text) {
 FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FractionMix"));
     setWindowTitle(QStringLiteral("Fraction Calculator"));
+    DescribeBoxes(this, {{"Text6", "First whole number"},
+                         {"Text1", "First numerator"},
+                         {"Text2", "First denominator"},
+                         {"Text7", "Second whole number"},
+                         {"Text3", "Second numerator"},
+                         {"Text4", "Second denominator"},
+                         {"Text5", "Result"}});
 
     Text6 = termBox("Text6", this);
     Text1 = termBox("Text1", this);
@@ -50,6 +57,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineBox("Text5", this, 4200, 1700);
+    Text5->setReadOnly(true);
     SelectAllOnCtrlA(Text5);
 
     auto *grid = new QGridLayout(this);
@@ -98,6 +106,9 @@ void FractionMix::Command1_Click() {
 FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FractionEquality"));
     setWindowTitle(QStringLiteral("Fraction Equation Solver"));
+    DescribeBoxes(
+        this,
+        {{"Text1", "A"}, {"Text2", "B"}, {"Text3", "C"}, {"Text4", "D"}, {"Text5", "Working"}});
 
     Text1 = termBox("Text1", this);
     Text2 = termBox("Text2", this);
@@ -107,6 +118,7 @@ FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
     Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineBox("Text5", this, 3000, 1300);
+    Text5->setReadOnly(true);
     SelectAllOnCtrlA(Text5);
     Command2 = CommandButton(QStringLiteral("Sample"), "Command2", this);
     Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);

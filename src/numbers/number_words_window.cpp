@@ -18,6 +18,7 @@ namespace zq {
 NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("NumbersEnglish"));
     setWindowTitle(QStringLiteral("Numbers to String"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "In words"}});
     Text1 = TextBox("Text1", this, 15);
     Option1 = OptionButton(QStringLiteral("Numbers to English"), "Option1", this);
     Option2 = OptionButton(QStringLiteral("Numbers to Turkish"), "Option2", this);
@@ -25,6 +26,7 @@ NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineBox("Text2", this, 4800, 1200);
+    Text2->setReadOnly(true);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -49,10 +51,11 @@ void NumbersEnglish::Command1_Click() {
 Roman::Roman(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Roman"));
     setWindowTitle(QStringLiteral("Numbers to Roman"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Roman numeral"}});
     Text1 = TextBox("Text1", this, 7);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
     Text2->setMinimumWidth(twips(3600));
 
     auto *grid = new QGridLayout(this);

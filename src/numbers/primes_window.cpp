@@ -56,12 +56,14 @@ bool isNothingEntered(const QLineEdit *box) {
 PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeFactor"));
     setWindowTitle(QStringLiteral("Prime Factor Calculator"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Prime factors"}});
 
     Text1 = TextBox("Text1", this);
     Text1->setMaxLength(8);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineBox("Text2", this, 3500, 1200);
+    Text2->setReadOnly(true);
     Label1 = Caption(QString(), "Label1", this);
 
     auto *grid = new QGridLayout(this);
@@ -98,11 +100,13 @@ void PrimeFactor::Save_Click() {
 PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeNonPrime"));
     setWindowTitle(QStringLiteral("Prime,Non-Prime Numbers"));
+    DescribeBoxes(this, {{"Text1", "Up to"}, {"List1", "Numbers"}});
 
     Text1 = TextBox("Text1", this);
     Command1 = CommandButton(QStringLiteral("Show"), "Command1", this);
     DefaultButton(Command1);
     List1 = named(new LazyListView(this), "List1");
+    MarkResult(List1);
     List1->setMinimumSize(twips(3500), twips(3000));
     m_table = new PrimeTableModel(this);
     List1->setModel(m_table);
@@ -141,6 +145,7 @@ void PrimeNonPrime::Save_Click() {
 Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Divisibility"));
     setWindowTitle(QStringLiteral("Divisibility Calculator"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text12", "Divisor"}});
 
     Text1 = TextBox("Text1", this);
     Text1->setMaxLength(9);

@@ -30,13 +30,13 @@ SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
     Label4 = Caption(QStringLiteral("Enter Number"), "Label4", this);
     Text1 = TextBox("Text1", this);
     Label1 = Caption(QStringLiteral("Square"), "Label1", this);
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
     Label2 = Caption(QStringLiteral("Cube"), "Label2", this);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
     Label3 = Caption(QStringLiteral("Square Root"), "Label3", this);
-    Text4 = TextBox("Text4", this);
+    Text4 = ResultBox("Text4", this);
     Label5 = Caption(QStringLiteral("Cube Root"), "Label5", this);
-    Text5 = TextBox("Text5", this);
+    Text5 = ResultBox("Text5", this);
 
     auto *grid = new QGridLayout(this);
     const std::pair<QLabel *, QLineEdit *> rows[] = {
@@ -79,6 +79,7 @@ void SquareCubeRoot::Save_Click() {
 nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("nthRoot"));
     setWindowTitle(QStringLiteral("nth Root Calculator"));
+    DescribeBoxes(this, {{"Text2", "Root degree"}, {"Text1", "Number"}, {"Text3", "Root"}});
     Text2 = TextBox("Text2", this);
     Text2->setMaximumWidth(twips(500));
     Label1 = Caption(QStringLiteral("V"), "Label1", this);
@@ -87,7 +88,7 @@ nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
     Label1->setFont(radical);
     Label2 = Caption(QStringLiteral("________"), "Label2", this);
     Text1 = TextBox("Text1", this);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text2, 0, 0, Qt::AlignBottom);
@@ -122,6 +123,8 @@ void nthRoot::Save_Click() {
 Percent::Percent(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Percent"));
     setWindowTitle(QStringLiteral("% Percentage Calculator"));
+    DescribeBoxes(this,
+                  {{"Text1", "Percent rate"}, {"Text2", "Amount"}, {"Text3", "Percent amount"}});
     Text1 = TextBox("Text1", this);
     Label1 = Caption(QStringLiteral("%"), "Label1", this);
     Text2 = TextBox("Text2", this);
@@ -164,12 +167,16 @@ void Percent::Command1_Click() {
 DivisionOperation::DivisionOperation(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DivisionOperation"));
     setWindowTitle(QStringLiteral("Division Operation"));
+    DescribeBoxes(this, {{"Text1", "Dividend"},
+                         {"Text2", "Divisor"},
+                         {"Text3", "Remainder"},
+                         {"Text4", "Quotient"}});
     Text1 = TextBox("Text1", this, 9);
     Label2 = Caption(QString(), "Label2", this);
     Text2 = TextBox("Text2", this, 9);
     Label3 = Caption(QStringLiteral("______________"), "Label3", this);
-    Text4 = TextBox("Text4", this);
-    Text3 = TextBox("Text3", this);
+    Text4 = ResultBox("Text4", this);
+    Text3 = ResultBox("Text3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, Qt::AlignTop);

@@ -34,11 +34,12 @@ const QString PleaseWait = QStringLiteral("Please wait...");
 Sum1toN::Sum1toN(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Sum1toN"));
     setWindowTitle(QStringLiteral("Sum of Numbers N to N"));
+    DescribeBoxes(this, {{"Text1", "From"}, {"Text2", "To"}, {"Text3", "Sum"}});
     Text1 = TextBox("Text1", this, 9);
     Text2 = TextBox("Text2", this, 9);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
     Label3 = Caption(QString(), "Label3", this);
 
     auto *grid = new QGridLayout(this);
@@ -63,11 +64,12 @@ void Sum1toN::Command1_Click() {
 MultipleNtoN::MultipleNtoN(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MultipleNtoN"));
     setWindowTitle(QStringLiteral("Product of Numbers N to N"));
+    DescribeBoxes(this, {{"Text1", "From"}, {"Text2", "To"}, {"Text3", "Product"}});
     Text1 = TextBox("Text1", this, 3);
     Text2 = TextBox("Text2", this, 3);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
     Label1 = Caption(QStringLiteral("1 between 170"), "Label1", this);
 
     auto *grid = new QGridLayout(this);
@@ -90,12 +92,13 @@ void MultipleNtoN::Command1_Click() {
 SumDifferenceCubes::SumDifferenceCubes(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SumDifferenceCubes"));
     setWindowTitle(QStringLiteral("Sum or Difference of Cubes"));
+    DescribeBoxes(this, {{"Text1", "a"}, {"Text2", "b"}, {"Text3", "Result"}});
     Text1 = TextBox("Text1", this);
     Combo1 = EditableComboBox("Combo1", this);
     Text2 = TextBox("Text2", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -127,6 +130,7 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
     : ToolWindow(parent), m_fileName(fileName) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
+    DescribeBoxes(this, {{"List1", "Terms"}});
     Label1 = Caption(QStringLiteral("Initial Value"), "Label1", this);
     Text1 = TextBox("Text1", this);
     Label2 = Caption(stepCaption, "Label2", this);
@@ -136,6 +140,7 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     List1 = named(new QListWidget(this), "List1");
+    MarkResult(List1);
     List1->setUniformItemSizes(true);
     List1->setMinimumSize(twips(3600), twips(2400));
     Label4 = Caption(QString(), "Label4", this);
@@ -210,10 +215,11 @@ QString GeometricProgression::sumText(double first, double step, double count) c
 fibonacci::fibonacci(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("fibonacci"));
     setWindowTitle(QStringLiteral("Fibonacci Calculator"));
+    DescribeBoxes(this, {{"Text1", "Term"}, {"Text2", "Fibonacci number"}});
     Text1 = TextBox("Text1", this, 2);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
     Label1 = Caption(QString(), "Label1", this);
 
     auto *grid = new QGridLayout(this);
@@ -241,12 +247,13 @@ void fibonacci::Command1_Click() {
 Factorial::Factorial(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Factorial"));
     setWindowTitle(QStringLiteral("Factorial Calculator"));
+    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Factorial"}});
     Text1 = TextBox("Text1", this, 3);
     Label1 = Caption(QStringLiteral("!"), "Label1", this);
     Label2 = Caption(QStringLiteral("1 between 170"), "Label2", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = TextBox("Text2", this);
+    Text2 = ResultBox("Text2", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -264,12 +271,14 @@ void Factorial::Command1_Click() {
 Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Pascal"));
     setWindowTitle(QStringLiteral("Pascal's Triangle Calculator"));
+    DescribeBoxes(this, {{"Text1", "Rows"}, {"Text2", "Pascal's triangle"}});
     setResizable(true); // the rows grow wide: the window may be enlarged
     Text1 = TextBox("Text1", this, 2);
     Text1->setText(QStringLiteral("15"));
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineBox("Text2", this, 6000, 4000);
+    Text2->setReadOnly(true);
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     SelectAllOnCtrlA(Text2);
@@ -303,7 +312,9 @@ void Pascal::Save_Click() {
 MultiplicationTable::MultiplicationTable(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MultiplicationTable"));
     setWindowTitle(QStringLiteral("Multiplication Table"));
+    DescribeBoxes(this, {{"List1", "Multiplication table"}});
     List1 = named(new QListWidget(this), "List1");
+    MarkResult(List1);
     List1->setMinimumSize(twips(2400), twips(3600));
     auto *layout = new QGridLayout(this);
     layout->addWidget(List1, 0, 0);
@@ -317,6 +328,7 @@ void MultiplicationTable::Form_Load() {
 KombiPermu::KombiPermu(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("KombiPermu"));
     setWindowTitle(QStringLiteral("Combination & Permutation Calculator"));
+    DescribeBoxes(this, {{"Text3", "Result"}});
     Label1 = Caption(QStringLiteral("n"), "Label1", this);
     Text1 = TextBox("Text1", this);
     Label2 = Caption(QStringLiteral("r"), "Label2", this);
@@ -324,7 +336,7 @@ KombiPermu::KombiPermu(QWidget *parent) : ToolWindow(parent) {
     Command1 = CommandButton(QStringLiteral("Combination"), "Command1", this);
     Command2 = CommandButton(QStringLiteral("Permutation"), "Command2", this);
     DefaultButton(Command1);
-    Text3 = TextBox("Text3", this);
+    Text3 = ResultBox("Text3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, Qt::AlignHCenter);

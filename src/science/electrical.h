@@ -27,7 +27,7 @@ struct ElectricalFormula {
     const char *entry;
     const char *label1, *label2, *label3;
     double (*compute)(double x1, double x2, double x3);
-    bool rounded;        // to 3 places
+    bool rounded;                // to 3 places
     bool voltageDivider = false; // two values: "V1 = ...   |   V2 = ..."
 };
 

@@ -41,6 +41,9 @@ QStringList listLines(const QListWidget *list) {
 
 RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "RAMfrm", QStringLiteral("Relative Atomic Mass Calculator"));
+    DescribeBoxes(this, {{"txtForm", "Element or formula"},
+                         {"lstResults", "Results"},
+                         {"lstImportant", "Kept results"}});
     txtForm = TextBox("txtForm", this);
     txtForm->setText(QStringLiteral("H2O"));
     cmdElem = CommandButton(QStringLiteral("Element Mass"), "cmdElem", this);
@@ -48,6 +51,8 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
     DefaultButton(cmdComp);
     lstResults = listBox("lstResults", this, 4500, 2400);
     lstImportant = listBox("lstImportant", this, 4500, 1400);
+    MarkResult(lstResults);
+    MarkResult(lstImportant);
     auto *grid = new QGridLayout(this);
     grid->addWidget(txtForm, 0, 0, 1, 2);
     grid->addWidget(cmdElem, 1, 0);
@@ -110,6 +115,7 @@ void RAMfrm::AtomNo_Click() {
 
 RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "RAMAtomNo", QStringLiteral("Atomic Numbers of Elements"));
+    DescribeBoxes(this, {{"Text1", "Atomic numbers"}});
     Text1 = MultiLineBox("Text1", this, 3600, 4500);
     Text1->setReadOnly(true);
     setMultiLineText(Text1, AtomicNumberList());
@@ -120,6 +126,11 @@ RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
 
 ResistorColor::ResistorColor(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "ResistorColor", QStringLiteral("Resistor Color Code Calculator"));
+    DescribeBoxes(this, {{"List1", "Band 1"},
+                         {"List2", "Band 2"},
+                         {"List3", "Band 3, multiplier"},
+                         {"List4", "Band 4, tolerance"},
+                         {"Text1", "Resistance"}});
     List1 = listBox("List1", this, 1200, 2600);
     List2 = listBox("List2", this, 1200, 2600);
     List3 = listBox("List3", this, 1200, 2600);
@@ -164,6 +175,7 @@ void ResistorColor::Command1_Click() {
 
 OhmLaw::OhmLaw(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "OhmLaw", QStringLiteral("Ohm's Law Calculator"));
+    DescribeBoxes(this, {{"Text1", "Volts"}, {"Text2", "Amperes"}, {"Text3", "Ohms"}});
     Text1 = TextBox("Text1", this);
     Text2 = TextBox("Text2", this);
     Text3 = TextBox("Text3", this);
@@ -199,6 +211,7 @@ void OhmLaw::Command1_Click() {
 
 Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Electrical", QStringLiteral("Electrical Calculators"));
+    DescribeBoxes(this, {{"Text5", "Result"}});
     Combo1 = EditableComboBox("Combo1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);

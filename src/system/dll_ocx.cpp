@@ -107,6 +107,7 @@ void FileList::focusOutEvent(QFocusEvent *event) {
 
 DllOcx::DllOcx(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "DllOcx", QStringLiteral("DLL-OCX Registration"));
+    DescribeBoxes(this, {{"Dir1", "Folders"}, {"File1", "Files"}, {"Drive1", "Drives"}});
     Drive1 = named(new QComboBox(this), "Drive1");
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady())

@@ -81,6 +81,7 @@ void caretToEnd(QPlainTextEdit *box) {
 
 MD5Ch::MD5Ch(QWidget *parent) : ToolWindow(parent) {
     digestLayout(this, "MD5Ch", "MD5 Hash Calculator", 32);
+    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "MD5 digest"}});
     connect(Command1, &QPushButton::clicked, this, &MD5Ch::Command1_Click);
 }
 
@@ -90,6 +91,7 @@ void MD5Ch::Command1_Click() {
 
 SHA256::SHA256(QWidget *parent) : ToolWindow(parent) {
     digestLayout(this, "SHA256", "SHA256 Hash Calculator", 64);
+    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "SHA-256 digest"}});
     connect(Command1, &QPushButton::clicked, this, &SHA256::Command1_Click);
 }
 
@@ -99,8 +101,10 @@ void SHA256::Command1_Click() {
 
 Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Base64String", QStringLiteral("Base64 to String"));
+    DescribeBoxes(this, {{"Text1", "Text to convert"}, {"Text2", "Converted text"}});
     Text1 = codeBox("Text1", this);
     Text2 = codeBox("Text2", this);
+    Text2->setReadOnly(true);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
     optionRow(this, grid, Option1, QStringLiteral("Base64 to String"), Option2,
@@ -123,6 +127,7 @@ void Base64String::Command1_Click() {
 
 hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "hex2ascii", QStringLiteral("Hex to ASCII"));
+    DescribeBoxes(this, {{"Text1", "Text"}});
     Text1 = codeBox("Text1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
@@ -154,6 +159,7 @@ void hex2ascii::Command2_Click() {
 
 AdsenseCC::AdsenseCC(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "AdsenseCC", QStringLiteral("Adsense Code Converter for Blogger"));
+    DescribeBoxes(this, {{"Text1", "Ad code"}});
     Text1 = codeBox("Text1", this, 6000, 3000);
     SelectAllOnCtrlA(Text1);
     auto *grid = new QGridLayout(this);
@@ -181,8 +187,10 @@ void AdsenseCC::Command2_Click() {
 
 Reverse::Reverse(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Reverse", QStringLiteral("Reverse the String"));
+    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "Reversed text"}});
     Text1 = codeBox("Text1", this, 4800, 1200);
     Text2 = codeBox("Text2", this, 4800, 1200);
+    Text2->setReadOnly(true);
     Command1 = CommandButton(QStringLiteral("Reverse"), "Command1", this);
     DefaultButton(Command1);
     auto *grid = new QGridLayout(this);
@@ -236,6 +244,7 @@ void CharacterNumber::Command2_Click() {
 
 RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "RandomNumber", QStringLiteral("Random Password Generator"));
+    DescribeBoxes(this, {{"Text1", "Password"}});
     Combo1 = EditableComboBox("Combo1", this);
     const Form form = FieldForm(this, {{"Label1", QStringLiteral("Length"), "Text2"}});
     Label1 = form.captions[0];
@@ -245,6 +254,7 @@ RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
     form.grid->addWidget(Combo1, form.grid->rowCount(), 0, 1, 2);
     Command1 = ComputeButton(QStringLiteral("Generate"), "Command1", this, form.grid);
     Text1 = codeBox("Text1", this, 4200, 900);
+    Text1->setReadOnly(true);
     form.grid->addWidget(Text1, form.grid->rowCount(), 0, 1, 3);
     Save = MenuBarItem("Save", QStringLiteral("Save"));
     setTabOrder(Combo1, Text2);

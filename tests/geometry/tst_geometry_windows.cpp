@@ -129,6 +129,7 @@ void TestGeometryWindows::quadratic() {
     for (int i = 0; i < 4; ++i)
         QCOMPARE(textOf(window.get(), labels[i]), shown[i]);
     QCOMPARE(control(window.get(), "lblDoubleRoot")->isVisible(), !shown[3].isEmpty());
+    QCOMPARE(control(window.get(), "lblRoot1")->isVisible(), shown[3].isEmpty());
 }
 
 void TestGeometryWindows::quadraticRejectsKeepLabels() {

@@ -1,0 +1,221 @@
+// What every window owes its user, checked on all of them: every caption shown whole, no
+// controls on top of each other, a tab order that goes from the inputs to the compute button
+// to the results, and a name for every box that a screen reader can read out.
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "common/controls.h"
+#include "test_support.h"
+#include "window_test_support.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+bool isCaption(const QWidget *widget) {
+    return qobject_cast<const QLabel *>(widget) || qobject_cast<const QAbstractButton *>(widget) ||
+           qobject_cast<const QGroupBox *>(widget);
+}
+
+// A box the user reads or types: line and multi-line boxes, lists and editable lists.
+bool isBox(const QWidget *widget) {
+    if (qobject_cast<const QLineEdit *>(widget))
+        return !qobject_cast<const QComboBox *>(widget->parentWidget());
+    return qobject_cast<const QPlainTextEdit *>(widget) ||
+           qobject_cast<const QAbstractItemView *>(widget) ||
+           qobject_cast<const QComboBox *>(widget);
+}
+
+std::unique_ptr<QWidget> shown(const QString &name) {
+    std::unique_ptr<QWidget> window(zq::createWindow(name));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+QList<QWidget *> visibleChildren(QWidget *window) {
+    QList<QWidget *> children;
+    for (QWidget *child : window->findChildren<QWidget *>())
+        if (child->isVisible() && child->window() == window)
+            children << child;
+    return children;
+}
+
+} // namespace
+
+class TestWindowChecks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyWindow_data();
+    void captionsShownWhole();
+    void captionsShownWhole_data() { everyWindow_data(); }
+    void nothingOverlaps();
+    void nothingOverlaps_data() { everyWindow_data(); }
+    void tabOrder();
+    void tabOrder_data() { everyWindow_data(); }
+    void boxesHaveNames();
+    void boxesHaveNames_data() { everyWindow_data(); }
+    void accessKeysClickTheirButtons();
+    void accessKeysClickTheirButtons_data() { everyWindow_data(); }
+    void mainListShowsTitlesWhole();
+    void mainListTypeAhead();
+};
+
+void TestWindowChecks::initTestCase() {
+    QLocale::setDefault(pointLocale());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestWindowChecks::everyWindow_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString &name : zq::windowNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestWindowChecks::captionsShownWhole() {
+    QFETCH(QString, name);
+    const auto window = shown(name);
+    for (QWidget *caption : visibleChildren(window.get())) {
+        // The main window's Start button keeps its designed tiny size on top of the list: the
+        // list is opened with Enter or a double click.
+        if (!isCaption(caption) || caption->objectName() == "StartCmd")
+            continue;
+        const QSize hint = caption->sizeHint();
+        auto *label = qobject_cast<QLabel *>(caption);
+        const bool wraps = label && label->wordWrap();
+        const int neededHeight = wraps ? label->heightForWidth(label->width()) : hint.height();
+        QVERIFY2((wraps || caption->width() >= hint.width()) && caption->height() >= neededHeight,
+                 qPrintable(QStringLiteral("%1: %2x%3, needs %4x%5")
+                                .arg(caption->objectName())
+                                .arg(caption->width())
+                                .arg(caption->height())
+                                .arg(hint.width())
+                                .arg(neededHeight)));
+    }
+}
+
+void TestWindowChecks::nothingOverlaps() {
+    QFETCH(QString, name);
+    const auto window = shown(name);
+    for (QWidget *parent : QList<QWidget *>{window.get()} + visibleChildren(window.get())) {
+        QList<QWidget *> siblings;
+        for (QObject *child : parent->children())
+            if (auto *widget = qobject_cast<QWidget *>(child);
+                widget && widget->isVisible() && !widget->isWindow() &&
+                !qobject_cast<QMenuBar *>(widget) && widget->objectName() != "StartCmd")
+                siblings << widget;
+        // The main window's resize rules put the top of the link two pixels into the list's
+        // bottom frame, where the link's own margin leaves it blank.
+        const auto designedTouch = [&](QWidget *a, QWidget *b) {
+            return name == "Main" && QSet<QString>{a->objectName(), b->objectName()} ==
+                                         QSet<QString>{"List1", "Label1"};
+        };
+        for (qsizetype i = 0; i < siblings.size(); ++i)
+            for (qsizetype j = i + 1; j < siblings.size(); ++j)
+                QVERIFY2(
+                    designedTouch(siblings[i], siblings[j]) ||
+                        !siblings[i]->geometry().intersects(siblings[j]->geometry()),
+                    qPrintable(siblings[i]->objectName() + " on " + siblings[j]->objectName()));
+    }
+}
+
+// Tab goes through the inputs first, then the compute button, then the results.
+void TestWindowChecks::tabOrder() {
+    QFETCH(QString, name);
+    const auto window = shown(name);
+    QPushButton *compute = nullptr;
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        if (button->isDefault())
+            compute = button;
+    if (!compute)
+        return; // nothing to compute: no order to keep
+    // Tab goes round: read the round from its first input (or from the compute button when
+    // there is none). No result before the compute button, no input after it.
+    QList<QWidget *> chain;
+    for (QWidget *w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && w->window() == window.get())
+            chain << w;
+    qsizetype first = chain.indexOf(compute);
+    for (qsizetype i = chain.size() - 1; i >= 0; --i)
+        if (!zq::IsResult(chain[i]) && !qobject_cast<QPushButton *>(chain[i]))
+            first = i;
+    chain = chain.mid(first) + chain.mid(0, first);
+    const qsizetype at = chain.indexOf(compute);
+    QVERIFY(at >= 0);
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        if (i < at)
+            QVERIFY2(!zq::IsResult(chain[i]),
+                     qPrintable(chain[i]->objectName() + " before compute"));
+        if (i > at && isBox(chain[i]))
+            QVERIFY2(zq::IsResult(chain[i]), qPrintable(chain[i]->objectName() + " after compute"));
+    }
+}
+
+void TestWindowChecks::boxesHaveNames() {
+    QFETCH(QString, name);
+    const auto window = shown(name);
+    for (QWidget *box : visibleChildren(window.get())) {
+        if (!isBox(box))
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
+    }
+}
+
+// Alt and the marked letter of a button's caption click the button.
+void TestWindowChecks::accessKeysClickTheirButtons() {
+    QFETCH(QString, name);
+    MessageRecorder messages;
+    const auto window = shown(name);
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        const qsizetype marked = button->text().indexOf('&');
+        if (marked < 0 || marked + 1 >= button->text().size() || !button->isVisible())
+            continue;
+        window->show();
+        window->activateWindow(); // access keys act in the active window
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        const QChar letter = button->text()[marked + 1].toUpper();
+        QTest::keyClick(window.get(), Qt::Key(letter.unicode()), Qt::AltModifier);
+        QTRY_VERIFY2(clicked.count() == 1, qPrintable(button->objectName())); // an animated click
+    }
+}
+
+void TestWindowChecks::mainListShowsTitlesWhole() {
+    zq::Main main;
+    main.show();
+    QApplication::processEvents();
+    const QFontMetrics metrics(main.List1->font());
+    for (int row = 0; row < main.List1->count(); ++row) {
+        QListWidgetItem *item = main.List1->item(row);
+        QVERIFY2(main.List1->visualItemRect(item).width() >=
+                     metrics.horizontalAdvance(item->text()),
+                 qPrintable(item->text()));
+    }
+}
+
+void TestWindowChecks::mainListTypeAhead() {
+    zq::Main main;
+    main.show();
+    QTest::keyClicks(main.List1, "Wei");
+    QCOMPARE(main.List1->currentItem()->text(), QStringLiteral("Weight Converter"));
+}
+
+QTEST_MAIN(TestWindowChecks)
+#include "tst_window_checks.moc"
