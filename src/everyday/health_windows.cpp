@@ -83,8 +83,16 @@ BodyMass::BodyMass(QWidget *parent) : ToolWindow(parent) {
     Label4 = NoteRow(QStringLiteral("Normal weight = 18.5 - 24.9"), "Label4", this, grid);
     Label5 = NoteRow(QStringLiteral("Overweight = 25 - 29.9"), "Label5", this, grid);
     Label6 = NoteRow(QStringLiteral("Obesity = 30 or greater"), "Label6", this, grid);
-    for (QLabel *category : {Label3, Label4, Label5, Label6})
+    // The categories are marked in red and blue on black text: a light card keeps all three
+    // readable whatever the desktop's colours.
+    for (QLabel *category : {Label3, Label4, Label5, Label6}) {
+        QPalette card = category->palette();
+        card.setColor(QPalette::Window, QColor(0xFA, 0xFA, 0xFA));
+        category->setPalette(card);
+        category->setAutoFillBackground(true);
+        category->setContentsMargins(4, 1, 4, 1);
         setTextColor(category, Qt::black);
+    }
     connect(Check1, &QCheckBox::toggled, this, &BodyMass::Check1_Click);
     connect(Check2, &QCheckBox::toggled, this, &BodyMass::Check2_Click);
     connect(Command1, &QPushButton::clicked, this, &BodyMass::Command1_Click);

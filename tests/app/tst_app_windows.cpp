@@ -1,4 +1,5 @@
 #include "app/about.h"
+#include "app/documents_folder.h"
 #include "app/external_programs.h"
 #include "app/main_window.h"
 #include "app/tool_catalog.h"
@@ -8,6 +9,8 @@
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -82,6 +85,7 @@ private slots:
     void notepadStartsEditor();
     void externalProgramsGetArgumentsUnchanged();
     void escapeClosesMain();
+    void documentsFolderTakesSavedResults();
     void resizeRules();
     void runningTimeWindow_data();
     void runningTimeWindow();
@@ -308,6 +312,25 @@ void TestAppWindows::externalProgramsGetArgumentsUnchanged() {
     QStringList received = QString::fromUtf8(record.readAll()).split(QChar(0));
     received.removeLast();
     QCOMPARE(received, arguments);
+}
+
+// Started from the desktop menu, the program saves into Documents/Zentiqua, made when missing.
+void TestAppWindows::documentsFolderTakesSavedResults() {
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QString savedFolder = QDir::currentPath();
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+    const QString folder = useDocumentsFolder();
+    QCOMPARE(folder, home.filePath("Documents/Zentiqua"));
+    QCOMPARE(QDir::currentPath(), folder);
+    MessageRecorder messages;
+    const auto window = openWindow("EquationSolver");
+    control<QAction>(window.get(), "save")->trigger();
+    QVERIFY(QFile::exists(home.filePath("Documents/Zentiqua/EquationSolver.txt")));
+    QDir::setCurrent(savedFolder);
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 void TestAppWindows::escapeClosesMain() {
