@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -34,6 +35,27 @@ QLineEdit *ResultBox(const char *name, QWidget *parent) {
     auto *box = TextBox(name, parent);
     box->setReadOnly(true);
     return box;
+}
+
+namespace {
+
+class ShortenedLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        constexpr qsizetype Shown = 4000;
+        if (option->text.size() > Shown)
+            option->text = option->text.left(Shown) + QChar(0x2026);
+    }
+};
+
+} // namespace
+
+void ShowLongLinesShortened(QAbstractItemView *list) {
+    list->setItemDelegate(new ShortenedLineDelegate(list));
 }
 
 void MarkResult(QWidget *control) {

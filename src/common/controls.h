@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class QAbstractItemView;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -44,6 +45,11 @@ struct Form {
     QList<QLineEdit *> boxes;
     QList<QLabel *> units; // null where a row has none
 };
+
+// A list that may hold lines of any length shows the first few thousand characters of each:
+// laying out a line of a megabyte takes a second, and no window is that wide. The lines
+// themselves stay whole (copied, saved).
+void ShowLongLinesShortened(QAbstractItemView *list);
 
 // Marks a control that shows results (a list of results); read-only boxes are results anyway.
 void MarkResult(QWidget *control);

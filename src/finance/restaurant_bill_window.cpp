@@ -338,6 +338,7 @@ MenuTrackingALT::MenuTrackingALT(QWidget *parent) : ToolWindow(parent) {
     DescribeBoxes(this, {{"List1", "Saved bills"}});
     List1 = named(new QListWidget(this), "List1");
     MarkResult(List1);
+    ShowLongLinesShortened(List1);
     List1->setMinimumSize(twips(7500), twips(5000));
     Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
     DefaultButton(Command1);

@@ -51,8 +51,10 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
     DefaultButton(cmdComp);
     lstResults = listBox("lstResults", this, 4500, 2400);
     lstImportant = listBox("lstImportant", this, 4500, 1400);
-    MarkResult(lstResults);
-    MarkResult(lstImportant);
+    for (QListWidget *list : {lstResults, lstImportant}) {
+        MarkResult(list);
+        ShowLongLinesShortened(list);
+    }
     auto *grid = new QGridLayout(this);
     grid->addWidget(txtForm, 0, 0, 1, 2);
     grid->addWidget(cmdElem, 1, 0);

@@ -49,6 +49,11 @@ void TestScienceWindows::atomicMass() {
                           "H2O is 18.016 g/mol"}));
     typeAndEnter(window.get(), "txtForm", "");
     QCOMPARE(listLines(window.get(), "lstResults"), QStringList{" is 0 g/mol"});
+    // A line too long to lay out is shown shortened but kept whole.
+    const QString digits(10000, '7');
+    setText(window.get(), "txtForm", "H" + digits);
+    click(window.get(), "cmdComp");
+    QCOMPARE(listLines(window.get(), "lstResults").first(), "Count too large: " + digits);
     type(window.get(), "txtForm", "OXYGEN");
     click(window.get(), "cmdElem");
     QCOMPARE(listLines(window.get(), "lstResults"), QStringList{"Oxygen (O) = 16 g/mol"});
