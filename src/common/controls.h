@@ -51,23 +51,6 @@ struct Form {
 // themselves stay whole (copied, saved).
 void ShowLongLinesShortened(QAbstractItemView *list);
 
-// Marks a control that shows results (a list of results); read-only boxes are results anyway.
-void MarkResult(QWidget *control);
-bool IsResult(const QWidget *control);
-
-// The tab order of a window: its inputs first, then the compute (default) button, the other
-// buttons, and the results last; each group keeps its own order.
-void ArrangeTabOrder(QWidget *window);
-
-// What boxes without a caption are called for a screen reader, by control name; given when the
-// window is made, applied when it is first shown.
-void DescribeBoxes(QWidget *window,
-                   std::initializer_list<std::pair<const char *, const char *>> names);
-
-// Every box without a caption of its own takes the caption beside it (left of it on its row,
-// else above it) as its buddy, so a screen reader names it after what the user sees.
-void NameBoxesAfterCaptions(QWidget *window);
-
 // Gives a window its name and caption.
 void NameWindow(QWidget *window, const char *name, const QString &caption);
 

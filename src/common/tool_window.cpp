@@ -1,6 +1,6 @@
 #include "common/tool_window.h"
 
-#include "common/controls.h"
+#include "common/window_access.h"
 
 #include <QApplication>
 #include <QEventLoop>

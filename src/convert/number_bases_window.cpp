@@ -1,6 +1,7 @@
 #include "convert/number_bases_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"

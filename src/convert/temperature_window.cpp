@@ -1,6 +1,7 @@
 #include "convert/temperature_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"

@@ -2,6 +2,7 @@
 
 #include "common/code_page.h"
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/date_text.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"

@@ -1,6 +1,7 @@
 #include "numbers/common_factors_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"

@@ -1,6 +1,7 @@
 #include "numbers/fraction_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/text_boxes.h"
 #include "numbers/fraction_calculator.h"

@@ -1,6 +1,7 @@
 #include "numbers/primes_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/lazy_list_view.h"
 #include "common/messages.h"

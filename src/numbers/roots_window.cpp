@@ -1,6 +1,7 @@
 #include "numbers/roots_window.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
 #include "common/number_rules.h"

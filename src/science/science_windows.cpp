@@ -1,6 +1,7 @@
 #include "science/science_windows.h"
 
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/save_result.h"

@@ -2,6 +2,7 @@
 
 #include "app/external_programs.h"
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/messages.h"
 

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/window_registry.h"
 #include "common/controls.h"
+#include "common/window_access.h"
 #include "test_support.h"
 #include "window_test_support.h"
 

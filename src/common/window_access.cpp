@@ -1,0 +1,114 @@
+#include "common/window_access.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVariantMap>
+
+#include <climits>
+
+namespace zq {
+
+void MarkResult(QWidget *control) {
+    control->setProperty("zqResult", true);
+}
+
+bool IsResult(const QWidget *control) {
+    if (control->property("zqResult").toBool())
+        return true;
+    if (auto *line = qobject_cast<const QLineEdit *>(control))
+        return line->isReadOnly();
+    if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
+        return plain->isReadOnly();
+    return false;
+}
+
+void ArrangeTabOrder(QWidget *window) {
+    QList<QWidget *> inputs, compute, buttons, results;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (IsResult(w))
+            results << w;
+        else if (auto *button = qobject_cast<QPushButton *>(w))
+            (button->isDefault() ? compute : buttons) << w;
+        else
+            inputs << w;
+    }
+    const QList<QWidget *> ordered = inputs + compute + buttons + results;
+    for (qsizetype i = 0; i + 1 < ordered.size(); ++i)
+        QWidget::setTabOrder(ordered[i], ordered[i + 1]);
+}
+
+namespace {
+
+bool isNamedBox(const QWidget *widget) {
+    if (qobject_cast<const QComboBox *>(widget->parentWidget()))
+        return false; // a combo box's own line
+    return qobject_cast<const QLineEdit *>(widget) ||
+           qobject_cast<const QPlainTextEdit *>(widget) ||
+           qobject_cast<const QAbstractItemView *>(widget) ||
+           qobject_cast<const QComboBox *>(widget);
+}
+
+// The caption nearest to the box on its left on the same row, else nearest above it.
+QLabel *captionBeside(QWidget *window, QWidget *box, const QList<QLabel *> &labels) {
+    const QRect place(box->mapTo(window, QPoint(0, 0)), box->size());
+    QLabel *left = nullptr, *above = nullptr;
+    int leftGap = INT_MAX, aboveGap = INT_MAX;
+    for (QLabel *label : labels) {
+        const QRect at(label->mapTo(window, QPoint(0, 0)), label->size());
+        const bool sameRow = at.top() < place.bottom() && at.bottom() > place.top();
+        const bool sameColumn = at.left() < place.right() && at.right() > place.left();
+        if (sameRow && at.right() <= place.left() + 2 && place.left() - at.right() < leftGap) {
+            leftGap = place.left() - at.right();
+            left = label;
+        } else if (sameColumn && at.bottom() <= place.top() + 2 &&
+                   place.top() - at.bottom() < aboveGap) {
+            aboveGap = place.top() - at.bottom();
+            above = label;
+        }
+    }
+    return left ? left : above;
+}
+
+} // namespace
+
+void DescribeBoxes(QWidget *window,
+                   std::initializer_list<std::pair<const char *, const char *>> names) {
+    QVariantMap described = window->property("zqBoxNames").toMap();
+    for (const auto &[control, name] : names)
+        described.insert(QLatin1String(control), QString::fromUtf8(name));
+    window->setProperty("zqBoxNames", described);
+}
+
+void NameBoxesAfterCaptions(QWidget *window) {
+    const QVariantMap described = window->property("zqBoxNames").toMap();
+    for (auto it = described.begin(); it != described.end(); ++it)
+        for (QWidget *box : window->findChildren<QWidget *>(it.key()))
+            box->setAccessibleName(it.value().toString());
+    QList<QLabel *> captions;
+    QList<QWidget *> named;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->buddy())
+            named << label->buddy();
+        else if (label->text().contains(QRegularExpression(QStringLiteral("[\\p{L}\\p{N}]"))) &&
+                 label->isVisibleTo(window))
+            captions << label; // a caption with words, not a sign or a bar
+    }
+    for (QWidget *box : window->findChildren<QWidget *>()) {
+        if (!isNamedBox(box) || named.contains(box) || !box->accessibleName().isEmpty() ||
+            !box->isVisibleTo(window))
+            continue;
+        if (QLabel *caption = captionBeside(window, box, captions)) {
+            caption->setBuddy(box);
+            captions.removeOne(caption);
+        }
+    }
+}
+
+} // namespace zq
