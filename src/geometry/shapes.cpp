@@ -14,7 +14,6 @@ constexpr double TwoPi = 6.283185307;
 constexpr double FourPi = 12.566370614;
 
 constexpr ShapeReading Strict = ShapeReading::Strict;
-constexpr ShapeReading Lenient = ShapeReading::Lenient;
 
 double squared(double x) {
     return std::pow(x, 2);
