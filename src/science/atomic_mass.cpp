@@ -2,6 +2,8 @@
 
 #include "common/number_rules.h"
 
+#include <QHash>
+
 #include <optional>
 #include <vector>
 
@@ -81,11 +83,23 @@ QString massLine(const QString &what, double mass) {
     return what + QStringLiteral(" is ") + FormatNumberText(mass) + QStringLiteral(" g/mol");
 }
 
+// The position of each element by its symbol and by its name, in lower case.
+const QHash<QString, int> &positionsBy(bool name) {
+    static const auto build = [](bool byName) {
+        QHash<QString, int> positions;
+        for (int i = int(std::size(Table)) - 1; i >= 0; --i) // the first of equals wins
+            positions.insert((byName ? Table[i].nameText() : Table[i].symbolText()).toLower(), i);
+        return positions;
+    };
+    static const QHash<QString, int> symbols = build(false), names = build(true);
+    return name ? names : symbols;
+}
+
 const Element *elementWithSymbol(QStringView symbol) {
-    for (const Element &element : Table)
-        if (symbol.compare(QStringView(element.symbol), Qt::CaseInsensitive) == 0)
-            return &element;
-    return nullptr;
+    if (symbol.size() > 3)
+        return nullptr; // no symbol is longer
+    const auto found = positionsBy(false).find(symbol.toString().toLower());
+    return found == positionsBy(false).end() ? nullptr : &Table[*found];
 }
 
 bool isOpening(QChar c) {
@@ -140,15 +154,19 @@ QString ElementMassLine(const QString &text) {
 
 void MassResults::add(const QString &line) {
     m_lines << line;
+    // Names have no blank: a line begins with a name and a blank exactly when the name is the
+    // text before its first blank.
+    constexpr qsizetype LongestName = 13;
     const qsizetype blank = line.indexOf(QLatin1Char(' '));
-    if (blank >= 0)
-        m_wordsBeforeBlank.insert(line.left(blank).toLower());
+    if (blank < 0 || blank > LongestName)
+        return;
+    const auto found = positionsBy(true).find(line.left(blank).toLower());
+    if (found != positionsBy(true).end())
+        m_namedLines.set(std::size_t(*found));
 }
 
 void MassResults::addElementOnce(const Element &element) {
-    // Names have no blank: a line begins with the name and a blank exactly when the name is
-    // the text before its first blank.
-    if (!m_wordsBeforeBlank.contains(element.nameText().toLower()))
+    if (!m_namedLines.test(std::size_t(&element - Table)))
         add(elementLine(element));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <bitset>
 #include <span>
 #include <string_view>
 
@@ -35,7 +35,7 @@ public:
 
 private:
     QStringList m_lines;
-    QSet<QString> m_wordsBeforeBlank; // lower case: the first words of lines with a blank
+    std::bitset<118> m_namedLines; // elements whose name begins a line, followed by a blank
 };
 
 // The molar mass of a formula of parts joined by "." or "+", each with an optional coefficient
