@@ -7,8 +7,8 @@
 
 namespace zq {
 
-QString ShortDateText(QDate date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+QString ShortDateText(QDate date, QCalendar calendar) {
+    return QLocale().toString(date, QLocale::ShortFormat, calendar);
 }
 
 namespace {

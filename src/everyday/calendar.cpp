@@ -46,11 +46,11 @@ constexpr std::array<Sign, 12> Signs = {{
 } // namespace
 
 QString ToHijriDateText(QDate date) {
-    return QLocale().toString(date, QLocale::ShortFormat, Hijri);
+    return ShortDateText(date, Hijri);
 }
 
 QString ToGregorianDateText(QDate date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return ShortDateText(date);
 }
 
 QString ConvertHijriText(const QString &day, const QString &month, const QString &year,

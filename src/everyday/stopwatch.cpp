@@ -28,10 +28,6 @@ qint64 StopwatchCount::ticksIn(qint64 nanoseconds) {
     return nanoseconds / (1000000000 / TicksPerSecond);
 }
 
-qint64 StopwatchCount::totalTicks() const {
-    return ((qint64(hours) * 60 + minutes) * 60 + seconds) * TicksPerSecond + ticks;
-}
-
 QStringList StopwatchCount::labelTexts() const {
     return {twoDigits(hours) + QLatin1Char(':'), twoDigits(minutes) + QLatin1Char(':'),
             twoDigits(seconds) + QLatin1Char('.'), twoDigits(ticks)};

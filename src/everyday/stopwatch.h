@@ -16,7 +16,6 @@ public:
     // Ticks due after `nanoseconds` of running, 64 a second.
     static qint64 ticksIn(qint64 nanoseconds);
 
-    qint64 totalTicks() const;
     // The four label texts: "01:", "05:", "09.", "07".
     QStringList labelTexts() const;
     // What the labels show before the first tick: "0 0:", "0 0:", "0 0.", "0 0".

@@ -276,12 +276,6 @@ private:
     std::uint64_t m_length = 0;
 };
 
-template <class Algorithm> QByteArray digestOf(const QByteArray &bytes) {
-    BlockHasher<Algorithm> hasher;
-    hasher.update(bytes.constData(), std::size_t(bytes.size()));
-    return hasher.finish();
-}
-
 // The digest of a text's low bytes, made a few kilobytes at a time rather than all at once.
 template <class Algorithm> QByteArray digestOfText(const QString &text) {
     BlockHasher<Algorithm> hasher;
@@ -320,10 +314,6 @@ QByteArray LowBytes(const QString &text) {
     return bytes;
 }
 
-QByteArray MD5::digestBytes(const QByteArray &bytes) {
-    return digestOf<Md5>(bytes);
-}
-
 QString MD5::Digest(const QString &message) const {
     return lowerHex(digestOfText<Md5>(message));
 }
@@ -343,10 +333,6 @@ QString MD5::MD5File(const QString &fileName) const {
         hasher.update(chunk.constData(), std::size_t(read));
     }
     return lowerHex(hasher.finish());
-}
-
-QByteArray CSHA256::digestBytes(const QByteArray &bytes) {
-    return digestOf<Sha256>(bytes);
 }
 
 QString CSHA256::SHA256(const QString &message) const {

@@ -15,7 +15,6 @@ public:
     QString Digest(const QString &message) const;
     // The digest of a file's bytes; the empty text when the file cannot be read.
     QString MD5File(const QString &fileName) const;
-    static QByteArray digestBytes(const QByteArray &bytes);
 };
 
 // SHA-256 (FIPS 180-2) as 64 lower-case hexadecimal digits.
@@ -23,7 +22,6 @@ class CSHA256 {
 public:
     // The digest of a text, its characters taken by the low-byte rule.
     QString SHA256(const QString &message) const;
-    static QByteArray digestBytes(const QByteArray &bytes);
 };
 
 // Whether SHA-256 may use the processor's SHA instructions where present (tests and benchmarks
