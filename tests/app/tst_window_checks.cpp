@@ -173,6 +173,8 @@ void TestWindowChecks::boxesHaveNames() {
     for (QWidget *box : visibleChildren(window.get())) {
         if (!isBox(box))
             continue;
+        if (auto *plain = qobject_cast<QPlainTextEdit *>(box); plain && plain->isReadOnly())
+            QVERIFY(plain->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
         QVERIFY(accessible);
         QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
