@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -46,26 +47,30 @@ void BM_ButtonOnMegabyte(benchmark::State &state, const char *window, const char
     }
 }
 
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, md5, "MD5Ch", nullptr, "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, sha256, "SHA256", nullptr, "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, base64_encode, "Base64String", "Option2", "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, base64_decode, "Base64String", "Option1", "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, ascii_to_hex, "hex2ascii", "Option2", "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, hex_to_ascii, "hex2ascii", "Option1", "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, reverse, "Reverse", nullptr, "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, count_one, "CharacterNumber", nullptr, "Command1")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, count_all, "CharacterNumber", nullptr, "Command2")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ButtonOnMegabyte, html_escaping, "AdsenseCC", nullptr, "Command1")
-    ->Unit(benchmark::kMillisecond);
+struct Button {
+    const char *label, *window, *option, *button;
+};
+
+constexpr Button Buttons[] = {
+    {"md5", "MD5Ch", nullptr, "Command1"},
+    {"sha256", "SHA256", nullptr, "Command1"},
+    {"base64_encode", "Base64String", "Option2", "Command1"},
+    {"base64_decode", "Base64String", "Option1", "Command1"},
+    {"ascii_to_hex", "hex2ascii", "Option2", "Command1"},
+    {"hex_to_ascii", "hex2ascii", "Option1", "Command1"},
+    {"reverse", "Reverse", nullptr, "Command1"},
+    {"count_one", "CharacterNumber", nullptr, "Command1"},
+    {"count_all", "CharacterNumber", nullptr, "Command2"},
+    {"html_escaping", "AdsenseCC", nullptr, "Command1"},
+};
+
+const bool registered = [] {
+    for (const Button &b : Buttons)
+        benchmark::RegisterBenchmark(("BM_ButtonOnMegabyte/" + std::string(b.label)).c_str(),
+                                     BM_ButtonOnMegabyte, b.window, b.option, b.button)
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 } // namespace
 

@@ -80,6 +80,16 @@ QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, 
     return box;
 }
 
+QPlainTextEdit *MultiLineResultBox(const char *name, QWidget *parent, int widthTwips,
+                                   int heightTwips) {
+    QPlainTextEdit *box = MultiLineBox(name, parent, widthTwips, heightTwips);
+    box->setReadOnly(true);
+    // Qt lets only the mouse select in a read-only box: the keyboard may too, to copy without
+    // a mouse.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
+}
+
 QLabel *Caption(const QString &text, const char *name, QWidget *parent) {
     return named(new QLabel(text, parent), name);
 }

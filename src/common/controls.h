@@ -23,6 +23,9 @@ QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength = 0);
 // A box that shows a result: read-only, yet its text can be selected and copied.
 QLineEdit *ResultBox(const char *name, QWidget *parent);
 QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, int heightTwips);
+// A multi-line box that shows results: read-only, its text selectable by mouse and keyboard.
+QPlainTextEdit *MultiLineResultBox(const char *name, QWidget *parent, int widthTwips,
+                                   int heightTwips);
 QLabel *Caption(const QString &text, const char *name, QWidget *parent);
 // A combo box whose text can be typed; typed text never becomes a new item.
 QComboBox *EditableComboBox(const char *name, QWidget *parent);

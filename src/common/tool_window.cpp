@@ -107,7 +107,6 @@ void ToolWindow::showEvent(QShowEvent *event) {
     if (!m_arranged) {
         m_arranged = true;
         ArrangeTabOrder(this);
-        MakeResultsSelectable(this);
         NameBoxesAfterCaptions(this);
     }
     QDialog::showEvent(event);

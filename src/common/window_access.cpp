@@ -27,12 +27,6 @@ bool IsResult(const QWidget *control) {
     return false;
 }
 
-void MakeResultsSelectable(QWidget *window) {
-    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
-        if (box->isReadOnly())
-            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
-
 void ArrangeTabOrder(QWidget *window) {
     QList<QWidget *> inputs, compute, buttons, results;
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {

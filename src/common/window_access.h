@@ -20,10 +20,6 @@ bool IsResult(const QWidget *control);
 // buttons, and the results last; each group keeps its own order.
 void ArrangeTabOrder(QWidget *window);
 
-// Read-only multi-line results can be walked and selected from the keyboard too (Qt lets only
-// the mouse select in them), so they can be copied without a mouse.
-void MakeResultsSelectable(QWidget *window);
-
 // What boxes without a caption are called for a screen reader, by control name; given when the
 // window is made, applied when it is first shown.
 void DescribeBoxes(QWidget *window,

@@ -38,8 +38,7 @@ HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     Text1 = TextBox("Text1", this);
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1335));
-    Text2 = MultiLineBox("Text2", this, 2775, 915);
-    Text2->setReadOnly(true);
+    Text2 = MultiLineResultBox("Text2", this, 2775, 915);
     EnterClicksDefaultButton(Text2);
 
     auto *layout = new QVBoxLayout(this);

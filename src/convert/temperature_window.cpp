@@ -24,8 +24,7 @@ FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
     Text2->setMinimumWidth(twips(1335));
     Combo1 = EditableComboBox("Combo1", this); // typed text never becomes a new scale
     Combo1->setMinimumWidth(twips(1335));
-    Text1 = MultiLineBox("Text1", this, 2775, 1515);
-    Text1->setReadOnly(true);
+    Text1 = MultiLineResultBox("Text1", this, 2775, 1515);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     Command1->setMinimumWidth(twips(1335));
     DefaultButton(Command1);

@@ -102,8 +102,7 @@ Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
     const Form form = FieldForm(this, dayMonthYear);
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
-    Text4 = MultiLineBox("Text4", this, 4000, 1800);
-    Text4->setReadOnly(true);
+    Text4 = MultiLineResultBox("Text4", this, 4000, 1800);
     form.grid->addWidget(Text4, form.grid->rowCount(), 0, 1, 3);
     Label4 = NoteRow(QStringLiteral("If it display wrong age, replace month with day."), "Label4",
                      this, form.grid);

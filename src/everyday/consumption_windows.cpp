@@ -1,12 +1,12 @@
 #include "everyday/consumption_windows.h"
 
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "everyday/formulas.h"
 
 #include <QGridLayout>
@@ -36,8 +36,7 @@ constexpr UtilityDesign Utilities[] = {
 
 QPlainTextEdit *resultLines(const char *name, QWidget *window, QGridLayout *grid, int width,
                             int height) {
-    QPlainTextEdit *box = MultiLineBox(name, window, width, height);
-    box->setReadOnly(true);
+    QPlainTextEdit *box = MultiLineResultBox(name, window, width, height);
     grid->addWidget(box, grid->rowCount(), 0, 1, 3);
     return box;
 }
@@ -117,10 +116,8 @@ Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
     const int row = form.grid->rowCount();
     form.grid->addWidget(Caption(QStringLiteral("English"), "Label2", this), row, 0);
     form.grid->addWidget(Caption(QStringLiteral("Metric"), "Label3", this), row, 1, 1, 2);
-    txtUsMpg = MultiLineBox("txtUsMpg", this, 2000, 600);
-    txtKpl = MultiLineBox("txtKpl", this, 2000, 600);
-    txtUsMpg->setReadOnly(true);
-    txtKpl->setReadOnly(true);
+    txtUsMpg = MultiLineResultBox("txtUsMpg", this, 2000, 600);
+    txtKpl = MultiLineResultBox("txtKpl", this, 2000, 600);
     form.grid->addWidget(txtUsMpg, row + 1, 0);
     form.grid->addWidget(txtKpl, row + 1, 1, 1, 2);
     connect(optKilometers, &QRadioButton::clicked, this, &Mileage::optKilometers_Click);

@@ -51,8 +51,7 @@ EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     Text2 = termBox("Text2", this);
     Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
-    Text1 = MultiLineBox("Text1", this, 4500, 1500);
-    Text1->setReadOnly(true);
+    Text1 = MultiLineResultBox("Text1", this, 4500, 1500);
     save = MenuBarItem("save", QStringLiteral("Save"));
 
     auto *grid = new QGridLayout(this);

@@ -60,8 +60,7 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     Text3 = keepsPlace(TextBox("Text3", this));
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text5 = MultiLineBox("Text5", this, 3000, 600);
-    Text5->setReadOnly(true);
+    Text5 = MultiLineResultBox("Text5", this, 3000, 600);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);

@@ -28,8 +28,7 @@ SinCosinTan::SinCosinTan(QWidget *parent) : ToolWindow(parent) {
                      "Label1", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = MultiLineBox("Text2", this, 4200, 1500);
-    Text2->setReadOnly(true);
+    Text2 = MultiLineResultBox("Text2", this, 4200, 1500);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);

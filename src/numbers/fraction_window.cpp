@@ -57,8 +57,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     Text4 = termBox("Text4", this);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text5 = MultiLineBox("Text5", this, 4200, 1700);
-    Text5->setReadOnly(true);
+    Text5 = MultiLineResultBox("Text5", this, 4200, 1700);
     SelectAllOnCtrlA(Text5);
 
     auto *grid = new QGridLayout(this);
@@ -118,8 +117,7 @@ FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
     Text4 = termBox("Text4", this);
     Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
     DefaultButton(Command1);
-    Text5 = MultiLineBox("Text5", this, 3000, 1300);
-    Text5->setReadOnly(true);
+    Text5 = MultiLineResultBox("Text5", this, 3000, 1300);
     SelectAllOnCtrlA(Text5);
     Command2 = CommandButton(QStringLiteral("Sample"), "Command2", this);
     Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);

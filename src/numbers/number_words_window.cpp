@@ -26,8 +26,7 @@ NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     Option1->setChecked(true);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = MultiLineBox("Text2", this, 4800, 1200);
-    Text2->setReadOnly(true);
+    Text2 = MultiLineResultBox("Text2", this, 4800, 1200);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);

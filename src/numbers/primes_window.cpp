@@ -63,8 +63,7 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     Text1->setMaxLength(8);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = MultiLineBox("Text2", this, 3500, 1200);
-    Text2->setReadOnly(true);
+    Text2 = MultiLineResultBox("Text2", this, 3500, 1200);
     Label1 = Caption(QString(), "Label1", this);
 
     auto *grid = new QGridLayout(this);

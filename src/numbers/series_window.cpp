@@ -278,8 +278,7 @@ Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
     Text1->setText(QStringLiteral("15"));
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text2 = MultiLineBox("Text2", this, 6000, 4000);
-    Text2->setReadOnly(true);
+    Text2 = MultiLineResultBox("Text2", this, 6000, 4000);
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     SelectAllOnCtrlA(Text2);

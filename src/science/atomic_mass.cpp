@@ -83,23 +83,32 @@ QString massLine(const QString &what, double mass) {
     return what + QStringLiteral(" is ") + FormatNumberText(mass) + QStringLiteral(" g/mol");
 }
 
-// The position of each element by its symbol and by its name, in lower case.
-const QHash<QString, int> &positionsBy(bool name) {
-    static const auto build = [](bool byName) {
-        QHash<QString, int> positions;
-        for (int i = int(std::size(Table)) - 1; i >= 0; --i) // the first of equals wins
-            positions.insert((byName ? Table[i].nameText() : Table[i].symbolText()).toLower(), i);
-        return positions;
-    };
-    static const QHash<QString, int> symbols = build(false), names = build(true);
-    return name ? names : symbols;
+// The position of each element in the table by a key made from it.
+template <class Key> QHash<QString, int> positionsBy(Key key) {
+    QHash<QString, int> positions;
+    for (int i = int(std::size(Table)) - 1; i >= 0; --i) // the first of equals wins
+        positions.insert(key(Table[i]), i);
+    return positions;
+}
+
+// Symbols are found whatever their case: keyed case-folded.
+const QHash<QString, int> &symbolPositions() {
+    static const QHash<QString, int> positions =
+        positionsBy([](const Element &element) { return element.symbolText().toCaseFolded(); });
+    return positions;
+}
+
+const QHash<QString, int> &namePositions() {
+    static const QHash<QString, int> positions =
+        positionsBy([](const Element &element) { return element.nameText().toLower(); });
+    return positions;
 }
 
 const Element *elementWithSymbol(QStringView symbol) {
     if (symbol.size() > 3)
         return nullptr; // no symbol is longer
-    const auto found = positionsBy(false).find(symbol.toString().toLower());
-    return found == positionsBy(false).end() ? nullptr : &Table[*found];
+    const auto found = symbolPositions().find(symbol.toString().toCaseFolded());
+    return found == symbolPositions().end() ? nullptr : &Table[*found];
 }
 
 bool isOpening(QChar c) {
@@ -160,8 +169,8 @@ void MassResults::add(const QString &line) {
     const qsizetype blank = line.indexOf(QLatin1Char(' '));
     if (blank < 0 || blank > LongestName)
         return;
-    const auto found = positionsBy(true).find(line.left(blank).toLower());
-    if (found != positionsBy(true).end())
+    const auto found = namePositions().find(line.left(blank).toLower());
+    if (found != namePositions().end())
         m_namedLines.set(std::size_t(*found));
 }
 

@@ -119,8 +119,7 @@ void RAMfrm::AtomNo_Click() {
 RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "RAMAtomNo", QStringLiteral("Atomic Numbers of Elements"));
     DescribeBoxes(this, {{"Text1", "Atomic numbers"}});
-    Text1 = MultiLineBox("Text1", this, 3600, 4500);
-    Text1->setReadOnly(true);
+    Text1 = MultiLineResultBox("Text1", this, 3600, 4500);
     setMultiLineText(Text1, AtomicNumberList());
     SelectAllOnCtrlA(Text1);
     auto *layout = new QHBoxLayout(this);
@@ -140,8 +139,7 @@ ResistorColor::ResistorColor(QWidget *parent) : ToolWindow(parent) {
     List4 = listBox("List4", this, 1200, 2600);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
-    Text1 = MultiLineBox("Text1", this, 3000, 900);
-    Text1->setReadOnly(true);
+    Text1 = MultiLineResultBox("Text1", this, 3000, 900);
     Label1 = Caption(QStringLiteral("Tolerance"), "Label1", this);
     Text2 = ResultBox("Text2", this);
     Label1->setBuddy(Text2);

@@ -1,12 +1,12 @@
 #include "text/text_windows.h"
 
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "text/digests.h"
 #include "text/encoders.h"
 #include "text/random_tools.h"
@@ -29,11 +29,19 @@ namespace {
 
 const QString SavedMessage = QStringLiteral("Saved to the program's location.");
 
-// A box for code-like text: long lines wrap anywhere rather than run off the side.
-QPlainTextEdit *codeBox(const char *name, QWidget *parent, int width = 4800, int height = 1800) {
-    QPlainTextEdit *box = MultiLineBox(name, parent, width, height);
+// Boxes for code-like text: long lines wrap anywhere rather than run off the side.
+QPlainTextEdit *wrapAnywhere(QPlainTextEdit *box) {
     box->setWordWrapMode(QTextOption::WrapAnywhere);
     return box;
+}
+
+QPlainTextEdit *codeBox(const char *name, QWidget *parent, int width = 4800, int height = 1800) {
+    return wrapAnywhere(MultiLineBox(name, parent, width, height));
+}
+
+QPlainTextEdit *codeResultBox(const char *name, QWidget *parent, int width = 4800,
+                              int height = 1800) {
+    return wrapAnywhere(MultiLineResultBox(name, parent, width, height));
 }
 
 // The digest windows: the text, Calculate on its right, the digest below.
@@ -104,8 +112,7 @@ Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Base64String", QStringLiteral("Base64 to String"));
     DescribeBoxes(this, {{"Text1", "Text to convert"}, {"Text2", "Converted text"}});
     Text1 = codeBox("Text1", this);
-    Text2 = codeBox("Text2", this);
-    Text2->setReadOnly(true);
+    Text2 = codeResultBox("Text2", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
     optionRow(this, grid, Option1, QStringLiteral("Base64 to String"), Option2,
@@ -190,8 +197,7 @@ Reverse::Reverse(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Reverse", QStringLiteral("Reverse the String"));
     DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "Reversed text"}});
     Text1 = codeBox("Text1", this, 4800, 1200);
-    Text2 = codeBox("Text2", this, 4800, 1200);
-    Text2->setReadOnly(true);
+    Text2 = codeResultBox("Text2", this, 4800, 1200);
     Command1 = CommandButton(QStringLiteral("Reverse"), "Command1", this);
     DefaultButton(Command1);
     auto *grid = new QGridLayout(this);
@@ -254,8 +260,7 @@ RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
     Text2->setText(QStringLiteral("10"));
     form.grid->addWidget(Combo1, form.grid->rowCount(), 0, 1, 2);
     Command1 = ComputeButton(QStringLiteral("Generate"), "Command1", this, form.grid);
-    Text1 = codeBox("Text1", this, 4200, 900);
-    Text1->setReadOnly(true);
+    Text1 = codeResultBox("Text1", this, 4200, 900);
     form.grid->addWidget(Text1, form.grid->rowCount(), 0, 1, 3);
     Save = MenuBarItem("Save", QStringLiteral("Save"));
     setTabOrder(Combo1, Text2);

@@ -40,9 +40,7 @@ bool isBox(const QWidget *widget) {
 }
 
 std::unique_ptr<QWidget> shown(const QString &name) {
-    std::unique_ptr<QWidget> window(zq::createWindow(name));
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
+    std::unique_ptr<QWidget> window = openWindow(name);
     QApplication::processEvents();
     return window;
 }
