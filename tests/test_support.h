@@ -1,13 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cmath>
 #include <cstdio>
+
+// How long a wait may last before it counts as a hang: far beyond what a step takes, even
+// under the sanitizers on a busy machine.
+constexpr int HangBoundMs = 60000;
+
+// Waits until a file that another process writes (into a part file renamed when complete)
+// is there; false when it never came.
+inline bool waitForFile(const QString &fileName) {
+    const QDeadlineTimer deadline(HangBoundMs);
+    while (!QFile::exists(fileName)) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
 
 // Exact text of a double, so comparisons are to the last bit and failures are readable.
 inline QByteArray exact(double x) {

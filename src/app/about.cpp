@@ -1,10 +1,10 @@
 #include "app/about.h"
 
-#include "app/external_programs.h"
 #include "app/tool_catalog.h"
 #include "common/click_label.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
+#include "common/external_programs.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -62,7 +62,6 @@ About::About(QWidget *parent) : ToolWindow(parent) {
     connect(Label4, &ClickLabel::clicked, this, &About::Label4_Click);
     connect(Label2, &ClickLabel::clicked, this, &About::Label2_Click);
     connect(Command1, &QPushButton::clicked, this, &About::Command1_Click);
-    Command1->setFocus();
 }
 
 void About::Label5_DblClick() {

@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
-#include "app/external_programs.h"
 #include "app/tool_catalog.h"
 #include "app/window_registry.h"
 #include "common/click_label.h"
+#include "common/external_programs.h"
 #include "common/messages.h"
 #include "common/tool_window.h"
 
@@ -78,11 +78,12 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->viewport()->installEventFilter(this);
 
+    // Below the list, at its own size: a button drawn over the list could be neither seen
+    // nor clicked.
     StartCmd = new QPushButton(QStringLiteral("Start"), client);
     StartCmd->setObjectName(QStringLiteral("StartCmd"));
-    StartCmd->setGeometry(twips(3240), twips(120), twips(75), twips(195));
+    StartCmd->resize(StartCmd->sizeHint());
     StartCmd->setDefault(true);
-    StartCmd->raise();
 
     Label1 = new ClickLabel(QStringLiteral("Homepage"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -97,10 +98,15 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
 
     Form_Load();
-    // The designed size, widened where the font needs it for two columns of whole titles.
+    // The designed size, widened where the font needs it for two columns of whole titles and
+    // heightened for the button row below the list.
     const int listFrame = List1->frameWidth() * 2 + 4;
     resize(std::max(twips(5940), 2 * widestTitle() + listFrame + twips(300)),
-           twips(5790) + menuBar()->sizeHint().height());
+           twips(5790) - twips(250) + buttonRowHeight() + menuBar()->sizeHint().height());
+}
+
+int Main::buttonRowHeight() const {
+    return StartCmd->height() + 2 * twips(120);
 }
 
 void Main::buildMenu() {
@@ -135,7 +141,7 @@ void Main::Form_Resize() {
     const int outerWidth = frameGeometry().width();
     const int clientHeight = centralWidget()->height();
     const int listWidth = outerWidth - twips(300);
-    const int listHeight = clientHeight - List1->y() - twips(250);
+    const int listHeight = clientHeight - List1->y() - buttonRowHeight();
     if (listWidth >= 0)
         List1->resize(listWidth, List1->height());
     if (listHeight >= 0)
@@ -146,7 +152,10 @@ void Main::Form_Resize() {
     const int rowHeight = List1->fontMetrics().height() + 2;
     List1->setGridSize(
         QSize(std::max({1, List1->viewport()->width() / 2, widestTitle()}), rowHeight));
-    Label1->move(outerWidth - twips(1420), clientHeight - twips(280));
+    // The button row: Start on the left under the list, the link at the right, centred on it.
+    const int rowTop = List1->y() + List1->height() + twips(120);
+    StartCmd->move(twips(120), rowTop);
+    Label1->move(outerWidth - twips(1420), rowTop + (StartCmd->height() - Label1->height()) / 2);
 }
 
 void Main::resizeEvent(QResizeEvent *event) {

@@ -15,8 +15,8 @@ class ClickLabel;
 // The program's icon, drawn once.
 QIcon applicationIcon();
 
-// The start-up window: the sorted tool catalog, a tiny Start button, the File menu, About and
-// the home-page link.
+// The start-up window: the sorted tool catalog, a Start button and the home-page link below
+// it, the File menu and About.
 class Main : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,7 +51,8 @@ private:
     void buildMenu();
     void openSelectedEntry();
     QString selectedTitle() const;
-    int widestTitle() const; // the width a list column needs for the longest title
+    int widestTitle() const;     // the width a list column needs for the longest title
+    int buttonRowHeight() const; // the row of Start and the link, below the list
 
     bool m_placed = false;
 };

@@ -106,8 +106,9 @@ void ToolWindow::showEvent(QShowEvent *event) {
     }
     if (!m_arranged) {
         m_arranged = true;
-        ArrangeTabOrder(this);
+        const QList<QWidget *> tabOrder = ArrangeTabOrder(this);
         NameBoxesAfterCaptions(this);
+        FocusFirstInput(tabOrder);
     }
     QDialog::showEvent(event);
 }

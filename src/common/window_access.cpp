@@ -27,7 +27,7 @@ bool IsResult(const QWidget *control) {
     return false;
 }
 
-void ArrangeTabOrder(QWidget *window) {
+QList<QWidget *> ArrangeTabOrder(QWidget *window) {
     QList<QWidget *> inputs, compute, buttons, results;
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
         if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus))
@@ -42,6 +42,39 @@ void ArrangeTabOrder(QWidget *window) {
     const QList<QWidget *> ordered = inputs + compute + buttons + results;
     for (qsizetype i = 0; i + 1 < ordered.size(); ++i)
         QWidget::setTabOrder(ordered[i], ordered[i + 1]);
+    return ordered;
+}
+
+namespace {
+
+bool takesText(const QWidget *control) {
+    if (auto *line = qobject_cast<const QLineEdit *>(control))
+        return !line->isReadOnly();
+    if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
+        return !plain->isReadOnly();
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->isEditable();
+    return false;
+}
+
+} // namespace
+
+void FocusFirstInput(const QList<QWidget *> &tabOrder) {
+    QWidget *first = nullptr;
+    for (QWidget *w : tabOrder) {
+        if (!w->isVisibleTo(w->window()) || !w->isEnabled())
+            continue;
+        // An editable combo box's own line stands for its box.
+        QWidget *box = qobject_cast<QComboBox *>(w->parentWidget()) ? w->parentWidget() : w;
+        if (takesText(box)) {
+            box->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        if (!first)
+            first = w;
+    }
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <initializer_list>
@@ -17,8 +18,12 @@ void MarkResult(QWidget *control);
 bool IsResult(const QWidget *control);
 
 // The tab order of a window: its inputs first, then the compute (default) button, the other
-// buttons, and the results last; each group keeps its own order.
-void ArrangeTabOrder(QWidget *window);
+// buttons, and the results last; each group keeps its own order. Returns that order.
+QList<QWidget *> ArrangeTabOrder(QWidget *window);
+
+// Gives the focus to the first control of the tab order that takes typed text, else to its
+// first control, so the first keys a user types are never lost.
+void FocusFirstInput(const QList<QWidget *> &tabOrder);
 
 // What boxes without a caption are called for a screen reader, by control name; given when the
 // window is made, applied when it is first shown.

@@ -1,13 +1,13 @@
 #include "geometry/equations_window.h"
 
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "geometry/equations.h"
 
 #include <QAction>
@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace zq {
 namespace {
@@ -149,14 +151,16 @@ void QuadraticEq::keepDigitsAndMinus(QLineEdit *box) {
     if (m_filtering)
         return; // the removal's own change
     const QScopedValueRollback<bool> filtering(m_filtering, true);
-    for (;;) {
+    while (!box->text().isEmpty()) {
         const QString last = box->text().right(1);
         if (ParseNumber(last) != 0 || last == QLatin1String("0") || last == QLatin1String("-"))
             return;
-        const QString before = box->text();
-        box->backspace(); // as the user's Backspace: the character before the caret goes
-        if (box->text() == before)
-            return;
+        // The last character goes wherever the caret is (a click in a centred box puts it
+        // anywhere); the caret stays where it was, as far as the shorter text allows.
+        const int caret = box->cursorPosition();
+        box->setSelection(int(box->text().size()) - 1, 1);
+        box->del();
+        box->setCursorPosition(std::min(caret, int(box->text().size())));
     }
 }
 

@@ -21,13 +21,22 @@ bool hasDivisorUpToRoot(std::int64_t m) {
 } // namespace
 
 bool IsPrimeByTrialDivision(double k) {
-    // The scan over 2 .. k - 1 runs only from k = 3 on. Below that nothing is tested.
-    if (!(k - 1 >= 2))
+    // Below 1.5 the rounded value is 1 or less: not prime. Up to 3 it is 2 or 3: prime.
+    if (!(k >= 1.5))
+        return false;
+    if (k < 3)
         return true;
     // The tested value is k rounded; its divisors up to its square root decide, since a
     // composite value has one there and that one lies within 2 .. k - 1.
     const std::int64_t m = toInt32(k);
     return !hasDivisorUpToRoot(m);
+}
+
+QString PrimeVerdictText(double k) {
+    if (!(k > 0.5)) // rounds to 0 or below, half to even
+        return {};
+    return IsPrimeByTrialDivision(k) ? QStringLiteral("is prime number")
+                                     : QStringLiteral("is non-prime number");
 }
 
 QString PrimeFactorText(double n) {
@@ -77,6 +86,8 @@ std::vector<bool> primeVerdicts(std::int64_t first, std::int64_t count) {
         for (; multiple <= last; multiple += p)
             prime[static_cast<std::size_t>(multiple - first)] = false;
     }
+    for (std::int64_t k = first; k < 2 && k <= last; ++k)
+        prime[static_cast<std::size_t>(k - first)] = false;
     return prime;
 }
 

@@ -8,10 +8,14 @@
 
 namespace zq {
 
-// k is prime unless a whole number j from 2 to k - 1 divides k rounded to a 32-bit integer;
-// so 1, 0, every negative number and anything below 3 are judged prime. Throws CalcError when
-// k needs judging and lies beyond the 32-bit range.
+// k rounded to a 32-bit integer is prime: it is at least 2 and no whole number j from 2 to
+// k - 1 divides it. 1, 0 and negative numbers are not prime. Throws CalcError when k needs
+// judging and lies beyond the 32-bit range.
 bool IsPrimeByTrialDivision(double k);
+
+// The verdict line for k: "is prime number" or "is non-prime number", and empty when k rounds
+// to 0 or below (no number to judge; 1 is judged non-prime).
+QString PrimeVerdictText(double k);
 
 // The prime factors of n rounded to a 32-bit integer, dividing by 2, 3, 4, ... up to n as it
 // was given; every factor is followed by " * " ('12' gives "2 * 2 * 3 * "). Empty below 2.

@@ -1,13 +1,13 @@
 #include "numbers/primes_window.h"
 
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/lazy_list_view.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/primes.h"
 
 #include <QAbstractListModel>
@@ -82,11 +82,7 @@ void PrimeFactor::Command1_Click() {
         Text2->clear();
         Label1->setText(QStringLiteral("Please wait..."));
         setMultiLineText(Text2, PrimeFactorText(ParseNumber(Text1->text())));
-        const bool prime = IsPrimeByTrialDivision(ParseNumber(Text1->text()));
-        Label1->setText(prime ? QStringLiteral("is prime number")
-                              : QStringLiteral("is non-prime number"));
-        if (isNothingEntered(Text1))
-            Label1->clear();
+        Label1->setText(PrimeVerdictText(ParseNumber(Text1->text())));
     });
 }
 

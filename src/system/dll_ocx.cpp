@@ -1,10 +1,10 @@
 #include "system/dll_ocx.h"
 
-#include "app/external_programs.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/external_programs.h"
 #include "common/messages.h"
+#include "common/window_access.h"
 
 #include <QAction>
 #include <QComboBox>

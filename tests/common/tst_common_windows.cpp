@@ -89,6 +89,8 @@ private slots:
     void saveFailureIsReported();
     void longSaveCanBeCancelled();
     void realMessageBox();
+    void firstKeysGoToFirstBox_data();
+    void firstKeysGoToFirstBox();
 
 private:
     std::unique_ptr<TemporaryWorkingFolder> m_folder;
@@ -118,7 +120,7 @@ void TestCommonWindows::escapeClosesWhateverHasFocus() {
                                      : static_cast<QWidget *>(window->Command1);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Escape);
-    QTRY_VERIFY(window.isNull()); // closed and deleted, so the next opening starts afresh
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), HangBoundMs); // deleted: the next opening is afresh
 }
 
 void TestCommonWindows::escapeClicksCancelButton() {
@@ -128,7 +130,7 @@ void TestCommonWindows::escapeClicksCancelButton() {
     connect(window->Command2, &QPushButton::clicked, [&clicks] { ++clicks; });
     QTest::keyClick(window->Text1, Qt::Key_Escape);
     QCOMPARE(clicks, 1);
-    QTRY_VERIFY(window.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), HangBoundMs);
 }
 
 void TestCommonWindows::keyPreviewSeesEachKeyOnce() {
@@ -299,6 +301,34 @@ void TestCommonWindows::realMessageBox() {
     QCOMPARE(title, QStringLiteral("Zentiqua"));
     QCOMPARE(text, QStringLiteral("Continue?"));
     QCOMPARE(int(icon), int(QMessageBox::Critical));
+}
+
+// A window opens ready for typing: the first keys go into its first box, even where a check
+// box or option button comes before it; without a box the first control has the focus.
+void TestCommonWindows::firstKeysGoToFirstBox_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focused");
+    const std::initializer_list<std::pair<const char *, const char *>> rows = {
+        {"BodyMass", "Text1"},  {"HexDecA", "Text1"},        {"FahrenheitC", "Text2"},
+        {"KgPound", "Text1"},   {"QuadraticEq", "txtA"},     {"PrimeFactor", "Text1"},
+        {"AdsenseCC", "Text1"}, {"EquationSolver", "Text4"}, {"Stopwatch", "Command1"},
+        {"About", "Command1"},
+    };
+    for (const auto &[window, focused] : rows)
+        QTest::newRow(window) << window << focused;
+}
+
+void TestCommonWindows::firstKeysGoToFirstBox() {
+    QFETCH(QString, window);
+    QFETCH(QString, focused);
+    const auto opened = openWindow(window);
+    QWidget *focus = opened->focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), focused);
+    if (qobject_cast<QLineEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus)) {
+        QTest::keyClicks(focus, "12");
+        QCOMPARE(textOf(opened.get(), focused), QStringLiteral("12"));
+    }
 }
 
 QTEST_MAIN(TestCommonWindows)

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -21,6 +23,7 @@ private slots:
     void cleanup() { m_folder.reset(); }
     void equationSolver();
     void equationSolverSavesTwice();
+    void quadraticKeyFilter_data();
     void quadraticKeyFilter();
     void quadratic_data();
     void quadratic();
@@ -81,23 +84,59 @@ void TestGeometryWindows::equationSolverSavesTwice() {
     QCOMPARE(messages.messages[1].text, QStringLiteral("Saved to the program's location."));
 }
 
-// Typed key by key: only digits and "-" stay in txtA to txtC; txtNum is filtered when clicked.
+namespace {
+
+// Keys and clicks as a user gives them: "{Home}" and "{Left}" move the caret, "{click:f}"
+// clicks at fraction f of the box's width, anything else is typed key by key.
+void actOn(QLineEdit *box, const QString &acts) {
+    static const QRegularExpression token(QStringLiteral("\\{([^}]*)\\}|[^{]+"));
+    for (const QRegularExpressionMatch &part : token.globalMatch(acts)) {
+        const QString command = part.captured(1);
+        if (command == "Home")
+            QTest::keyClick(box, Qt::Key_Home);
+        else if (command == "Left")
+            QTest::keyClick(box, Qt::Key_Left);
+        else if (command.startsWith("click:"))
+            QTest::mouseClick(
+                box, Qt::LeftButton, {},
+                QPoint(int(box->width() * command.mid(6).toDouble()), box->height() / 2));
+        else
+            QTest::keyClicks(box, part.captured(0));
+    }
+}
+
+} // namespace
+
+void TestGeometryWindows::quadraticKeyFilter_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("acts");
+    QTest::addColumn<QString>("shown");
+    const std::initializer_list<std::array<const char *, 3>> rows = {
+        {"txtA", "1.5a-2 ", "15-2"},
+        {"txtB", "-30,", "-30"},
+        {"txtC", "12{Home}x", "x12"}, // the last character is a digit: nothing goes
+        {"txtC", "12{Left}5", "152"},
+        {"txtNum", "7e", "7e"}, // filtered when clicked, not while typed
+        {"txtNum", "7x{click:0.5}", "7"},
+        {"txtNum", "7x{click:0.02}", "7"},
+        {"txtNum", "7x{click:0.98}", "7"},
+        {"txtNum", "-4ab{click:0.5}", "-4"},
+        {"txtNum", "{click:0.5}", ""},
+    };
+    for (const auto &[box, acts, shown] : rows)
+        QTest::addRow("%s %s", box, acts) << box << acts << shown;
+}
+
 void TestGeometryWindows::quadraticKeyFilter() {
+    QFETCH(QString, box);
+    QFETCH(QString, acts);
+    QFETCH(QString, shown);
     const auto window = openWindow("QuadraticEq");
-    type(window.get(), "txtA", "1.5a-2 ");
-    QCOMPARE(textOf(window.get(), "txtA"), QStringLiteral("15-2"));
-    type(window.get(), "txtB", "-30,");
-    QCOMPARE(textOf(window.get(), "txtB"), QStringLiteral("-30"));
-    auto *c = control<QLineEdit>(window.get(), "txtC");
-    QTest::keyClicks(c, "12");
-    QTest::keyClick(c, Qt::Key_Home);
-    QTest::keyClicks(c, "x"); // the last character is a digit: nothing goes
-    QCOMPARE(c->text(), QStringLiteral("x12"));
-    type(window.get(), "txtNum", "7e");
-    QCOMPARE(textOf(window.get(), "txtNum"), QStringLiteral("7e"));
-    QTest::mouseClick(control(window.get(), "txtNum"), Qt::LeftButton);
-    QCOMPARE(textOf(window.get(), "txtNum"), QStringLiteral("7"));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtA")->maxLength(), 10);
+    auto *line = control<QLineEdit>(window.get(), box);
+    QCOMPARE(line->maxLength(), 10);
+    line->setFocus();
+    actOn(line, acts);
+    QCOMPARE(line->text(), shown);
 }
 
 void TestGeometryWindows::quadratic_data() {

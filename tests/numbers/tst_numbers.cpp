@@ -16,9 +16,11 @@ using namespace zq;
 
 namespace {
 
-// The judging scan exactly as described, one divisor after another: the reference the fast
-// judgement must agree with.
+// The judging scan, one divisor after another, of a rounded value above 1: the reference the
+// fast judgement must agree with.
 bool literalScanIsPrime(double k) {
+    if (toInt32(k) < 2)
+        return false;
     for (double j = 2; j <= k - 1; ++j)
         if (toInt32(k) % toInt32(j) == 0)
             return false;
@@ -66,6 +68,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(pointLocale()); }
     void primeVerdictAgainstSieve();
     void primeVerdictFollowsTheScan();
+    void primeVerdictText_data();
+    void primeVerdictText();
     void primeVerdictFailsBeyond32Bits();
     void primeFactors_data();
     void primeFactors();
@@ -90,11 +94,30 @@ private slots:
 
 void TestNumbers::primeVerdictAgainstSieve() {
     const std::vector<bool> prime = sieve(100000);
-    for (int k = 3; k <= 100000; ++k)
+    for (int k = 0; k <= 100000; ++k)
         QVERIFY2(IsPrimeByTrialDivision(k) == prime[k], qPrintable(QString::number(k)));
-    // Below 3 nothing is tested, so 2, 1, 0 and negatives all count as prime.
-    for (double k : {2.0, 1.0, 0.0, -1.0, -4.0, -1e300})
-        QVERIFY(IsPrimeByTrialDivision(k));
+    for (double k : {-1.0, -4.0, -1e300, 1.4, 0.5})
+        QVERIFY(!IsPrimeByTrialDivision(k));
+}
+
+void TestNumbers::primeVerdictText_data() {
+    QTest::addColumn<double>("k");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("2") << 2.0 << "is prime number";
+    QTest::newRow("1.5 rounds to 2") << 1.5 << "is prime number";
+    QTest::newRow("1") << 1.0 << "is non-prime number";
+    QTest::newRow("0.6 rounds to 1") << 0.6 << "is non-prime number";
+    QTest::newRow("0.5 rounds to 0") << 0.5 << "";
+    QTest::newRow("0") << 0.0 << "";
+    QTest::newRow("negative") << -7.0 << "";
+    QTest::newRow("hugely negative") << -1e300 << "";
+    QTest::newRow("9") << 9.0 << "is non-prime number";
+}
+
+void TestNumbers::primeVerdictText() {
+    QFETCH(double, k);
+    QFETCH(QString, verdict);
+    QCOMPARE(PrimeVerdictText(k), verdict);
 }
 
 void TestNumbers::primeVerdictFollowsTheScan() {
@@ -144,12 +167,12 @@ void TestNumbers::primeTable_data() {
     QTest::addColumn<double>("n");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("5") << 5.0
-                       << QStringList{" 1   prime", " 2   prime", " 3   prime", " 4   non-prime",
-                                      " 5   prime"};
-    QTest::newRow("1") << 1.0 << QStringList{" 1   prime"};
+                       << QStringList{" 1   non-prime", " 2   prime", " 3   prime",
+                                      " 4   non-prime", " 5   prime"};
+    QTest::newRow("1") << 1.0 << QStringList{" 1   non-prime"};
     QTest::newRow("0") << 0.0 << QStringList{};
     QTest::newRow("negative") << -3.0 << QStringList{};
-    QTest::newRow("fraction") << 2.5 << QStringList{" 1   prime", " 2   prime"};
+    QTest::newRow("fraction") << 2.5 << QStringList{" 1   non-prime", " 2   prime"};
 }
 
 void TestNumbers::primeTable() {
@@ -168,7 +191,7 @@ void TestNumbers::primeTableEnds() {
     QCOMPARE(primeTableLine(2147483646), QStringLiteral(" 2147483646   non-prime"));
     const QStringList lines = primeTableLines(1, 100000);
     const std::vector<bool> prime = sieve(100000);
-    for (int k = 3; k <= 100000; ++k)
+    for (int k = 1; k <= 100000; ++k)
         QCOMPARE(lines[k - 1].endsWith("   prime"), bool(prime[k]));
     QCOMPARE(primeTableRowCount(10000000.0), std::int64_t(10000000));
 }

@@ -76,21 +76,27 @@ void TestNumbersWindows::primeFactorWindow_data() {
     QTest::newRow("2") << "2"
                        << "2 * "
                        << "is prime number";
-    QTest::newRow("1") << "1"
-                       << ""
-                       << "is prime number";
+    QTest::newRow("1 is not prime") << "1"
+                                    << ""
+                                    << "is non-prime number";
     QTest::newRow("negative") << "-9"
                               << ""
-                              << "is prime number";
+                              << "";
+    QTest::newRow("negative prime's opposite") << "-7"
+                                               << ""
+                                               << "";
     QTest::newRow("0") << "0"
                        << ""
                        << "";
     QTest::newRow("empty") << ""
                            << ""
                            << "";
-    QTest::newRow("00 is not exactly 0") << "00"
-                                         << ""
-                                         << "is prime number";
+    QTest::newRow("00") << "00"
+                        << ""
+                        << "";
+    QTest::newRow("no number") << "abc"
+                               << ""
+                               << "";
     QTest::newRow("8-digit prime") << "99999989"
                                    << "99999989 * "
                                    << "is prime number";
@@ -131,7 +137,7 @@ void TestNumbersWindows::primeTableWindow() {
     const auto window = openWindow("PrimeNonPrime");
     QCOMPARE(window->windowTitle(), QStringLiteral("Prime,Non-Prime Numbers"));
     typeAndEnter(window.get(), "Text1", "5");
-    QCOMPARE(tableLines(window.get()), (QStringList{" 1   prime", " 2   prime", " 3   prime",
+    QCOMPARE(tableLines(window.get()), (QStringList{" 1   non-prime", " 2   prime", " 3   prime",
                                                     " 4   non-prime", " 5   prime"}));
     // It is a real list: a click selects the line under the mouse.
     auto *list = control<zq::LazyListView>(window.get(), "List1");
@@ -188,7 +194,7 @@ void TestNumbersWindows::primeTableSaves() {
     typeAndEnter(window.get(), "Text1", "5");
     control<QAction>(window.get(), "Save")->trigger();
     control<QAction>(window.get(), "Save")->trigger();
-    const QByteArray five = " 1   prime\r\n 2   prime\r\n 3   prime\r\n 4   non-prime\r\n"
+    const QByteArray five = " 1   non-prime\r\n 2   prime\r\n 3   prime\r\n 4   non-prime\r\n"
                             " 5   prime\r\n";
     QCOMPARE(fileContents("PrimeNon-PrimeNumbers.txt"), five + five);
     QCOMPARE(messages.messages.size(), 2);

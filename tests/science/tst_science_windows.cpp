@@ -171,7 +171,8 @@ struct FakeRegistrationProgram {
             QFile script(folder.filePath("regsvr32"));
             script.open(QIODevice::WriteOnly);
             script.write(
-                "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$0.args\"\n");
+                "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$0.part\"\n"
+                "/bin/mv \"$0.part\" \"$0.args\"\n");
             script.close();
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
@@ -180,10 +181,7 @@ struct FakeRegistrationProgram {
     ~FakeRegistrationProgram() { qputenv("PATH", savedPath); }
     QStringList arguments() {
         QFile record(folder.filePath("regsvr32.args"));
-        for (int wait = 0; wait < 100 && !record.exists(); ++wait)
-            QTest::qWait(50);
-        QTest::qWait(50);
-        if (!record.open(QIODevice::ReadOnly))
+        if (!waitForFile(record.fileName()) || !record.open(QIODevice::ReadOnly))
             return {};
         QStringList arguments = QString::fromLocal8Bit(record.readAll()).split(QChar(0));
         arguments.removeLast();

@@ -1,4 +1,4 @@
-#include "app/external_programs.h"
+#include "common/external_programs.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,0 +1,65 @@
+// The hostile pass of the tests, timed: every hostile text pasted into every box of every
+// window, every button clicked and every menu item triggered. Prints the slowest steps, each
+// beside the target of 2 seconds a step.
+#include "app/window_registry.h"
+#include "common/external_programs.h"
+#include "common/messages.h"
+#include "hostile_pass.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr qint64 TargetMs = 2000;
+
+struct Timed {
+    qint64 ms;
+    QString window, act;
+    int text;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QTemporaryDir folder; // the tools' saves land here
+    QDir::setCurrent(folder.path());
+    zq::setMessageHandler([](QWidget *, const zq::Message &) { return zq::MessageAnswer::Yes; });
+    zq::setExternalPrograms({[](const QString &, const QStringList &) { return true; },
+                             [](const QUrl &) { return true; }});
+
+    std::vector<Timed> steps;
+    const QStringList texts = hostileTexts();
+    for (const QString &name : zq::windowNames()) {
+        for (int text = 0; text < texts.size(); ++text) {
+            std::unique_ptr<QWidget> window(zq::createWindow(name));
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            window->show();
+            runHostilePass(window.get(), texts[text],
+                           [&](const QString &act, bool done, qint64 ms) {
+                               if (done)
+                                   steps.push_back({ms, name, act, text});
+                           });
+        }
+    }
+    std::sort(steps.begin(), steps.end(),
+              [](const Timed &a, const Timed &b) { return a.ms > b.ms; });
+    std::printf("hostile pass: %zu steps in %lld windows\n", steps.size(),
+                static_cast<long long>(zq::windowNames().size()));
+    for (std::size_t i = 0; i < std::min<std::size_t>(5, steps.size()); ++i)
+        std::printf("%s %-20s %-28s hostile text %2d: %5lld ms (target < %lld ms)\n",
+                    i == 0 ? "slowest" : "       ", qPrintable(steps[i].window),
+                    qPrintable(steps[i].act), steps[i].text, static_cast<long long>(steps[i].ms),
+                    static_cast<long long>(TargetMs));
+    return 0;
+}
