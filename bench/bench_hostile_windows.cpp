@@ -25,6 +25,19 @@ struct Timed {
     int text;
 };
 
+// A hostile text as a reader can take it in: short ones quoted, long ones by their length.
+QString described(const QString &text) {
+    if (text.size() <= 16) {
+        QString shown;
+        for (QChar c : text)
+            shown += c.isPrint() && c.unicode() < 0x80
+                         ? QString(c)
+                         : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        return QLatin1Char('"') + shown + QLatin1Char('"');
+    }
+    return QStringLiteral("%1 × \"%2\"").arg(text.size()).arg(text.front());
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -57,9 +70,9 @@ int main(int argc, char **argv) {
     std::printf("hostile pass: %zu steps in %lld windows\n", steps.size(),
                 static_cast<long long>(zq::windowNames().size()));
     for (std::size_t i = 0; i < std::min<std::size_t>(5, steps.size()); ++i)
-        std::printf("%s %-20s %-28s hostile text %2d: %5lld ms (target < %lld ms)\n",
+        std::printf("%s %-14s %-24s %-16s %5lld ms (target < %lld ms)\n",
                     i == 0 ? "slowest" : "       ", qPrintable(steps[i].window),
-                    qPrintable(steps[i].act), steps[i].text, static_cast<long long>(steps[i].ms),
-                    static_cast<long long>(TargetMs));
+                    qPrintable(steps[i].act), qPrintable(described(texts[steps[i].text])),
+                    static_cast<long long>(steps[i].ms), static_cast<long long>(TargetMs));
     return 0;
 }
