@@ -1,9 +1,12 @@
 // Renders every window of the registry to PNG files: zentiqua_screenshots <folder> [light|dark].
 // The scale comes from QT_SCALE_FACTOR, so scripts/screenshots runs it once for each scale.
+#include "app/main_window.h"
 #include "app/window_registry.h"
+#include "help/help_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
@@ -55,5 +58,20 @@ int main(int argc, char **argv) {
             ++failures;
         window->close();
     }
+    // Two windows in use: the main window searching, and a tool's help beside it.
+    zq::Main main;
+    main.show();
+    main.txtSearch->setText(QStringLiteral("loan"));
+    QApplication::processEvents();
+    if (!main.grab().save(QDir(folder).filePath(QStringLiteral("Main-search.png"))))
+        ++failures;
+    std::unique_ptr<QWidget> tool(zq::createWindow(QStringLiteral("BodyMass")));
+    tool->setAttribute(Qt::WA_DeleteOnClose, false);
+    tool->show();
+    zq::showHelpFor(tool.get());
+    QApplication::processEvents();
+    if (auto *help = tool->findChild<zq::Help *>();
+        !help || !help->grab().save(QDir(folder).filePath(QStringLiteral("Help-BodyMass.png"))))
+        ++failures;
     return failures == 0 ? 0 : 1;
 }

@@ -1,14 +1,17 @@
 #include "app/main_window.h"
 
 #include "app/tool_catalog.h"
+#include "app/tool_search.h"
 #include "app/window_registry.h"
 #include "common/click_label.h"
 #include "common/external_programs.h"
 #include "common/messages.h"
 #include "common/tool_window.h"
+#include "help/help_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -22,11 +25,19 @@
 namespace zq {
 namespace {
 
-// Keeps the list in catalog display order whatever the locale's collation says.
+// A title's place among the search's finds (0 for all when nothing is searched for).
+constexpr int SearchRankRole = Qt::UserRole + 1;
+
+// Keeps the list in catalog display order whatever the locale's collation says; while a search
+// is on, in the order it found the titles.
 class CatalogItem : public QListWidgetItem {
 public:
     using QListWidgetItem::QListWidgetItem;
     bool operator<(const QListWidgetItem &other) const override {
+        const int rank = data(SearchRankRole).toInt(),
+                  otherRank = other.data(SearchRankRole).toInt();
+        if (rank != otherRank)
+            return rank < otherRank;
         return catalogListLess(text(), other.text());
     }
 };
@@ -48,6 +59,12 @@ QPixmap drawIcon(int size) {
     return pixmap;
 }
 
+// What a title of the list allows when it is shown.
+Qt::ItemFlags shownTitleFlags() {
+    static const Qt::ItemFlags flags = QListWidgetItem().flags();
+    return flags;
+}
+
 } // namespace
 
 QIcon applicationIcon() {
@@ -65,6 +82,13 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
 
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    installHelp();
+
+    txtSearch = new QLineEdit(client);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setPlaceholderText(QStringLiteral("Search tools (Ctrl+F)"));
+    txtSearch->setAccessibleName(QStringLiteral("Search tools"));
+    txtSearch->setClearButtonEnabled(true);
 
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
@@ -90,11 +114,15 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     Label1->makeLink();
     Label1->resize(std::max(twips(975), Label1->sizeHint().width()), twips(255));
 
+    setTabOrder(txtSearch, List1);
     setTabOrder(List1, StartCmd);
     buildMenu();
+    describeBoxesFromHelp(this);
+    List1->setFocus(); // the list's own type-ahead, as before there was a search field
 
     connect(StartCmd, &QPushButton::clicked, this, &Main::StartCmd_Click);
     connect(Label1, &ClickLabel::clicked, this, &Main::Label1_Click);
+    connect(txtSearch, &QLineEdit::textChanged, this, &Main::txtSearch_Change);
     new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
 
     Form_Load();
@@ -102,11 +130,16 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     // heightened for the button row below the list.
     const int listFrame = List1->frameWidth() * 2 + 4;
     resize(std::max(twips(5940), 2 * widestTitle() + listFrame + twips(300)),
-           twips(5790) - twips(250) + buttonRowHeight() + menuBar()->sizeHint().height());
+           twips(5790) - twips(250) + buttonRowHeight() + listTop() - twips(120) +
+               menuBar()->sizeHint().height());
 }
 
 int Main::buttonRowHeight() const {
     return StartCmd->height() + 2 * twips(120);
+}
+
+int Main::listTop() const {
+    return twips(120) + txtSearch->sizeHint().height() + twips(60);
 }
 
 void Main::buildMenu() {
@@ -125,6 +158,18 @@ void Main::buildMenu() {
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     AboutA = menuBar()->addAction(QStringLiteral("About"), this, &Main::AboutA_Click);
     AboutA->setObjectName(QStringLiteral("AboutA"));
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    HelpContents =
+        help->addAction(QStringLiteral("Zentiqua &Help"), this, &Main::HelpContents_Click);
+    HelpContents->setObjectName(QStringLiteral("HelpContents"));
+    HelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+    // Not in a menu: Ctrl+F anywhere in the window goes to the search field.
+    Find = new QAction(QStringLiteral("Find a tool"), this);
+    Find->setObjectName(QStringLiteral("Find"));
+    Find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(Find, &QAction::triggered, this, &Main::Find_Click);
+    addAction(Find);
 }
 
 void Main::Form_Load() {
@@ -141,12 +186,13 @@ void Main::Form_Resize() {
     const int outerWidth = frameGeometry().width();
     const int clientHeight = centralWidget()->height();
     const int listWidth = outerWidth - twips(300);
-    const int listHeight = clientHeight - List1->y() - buttonRowHeight();
+    const int listHeight = clientHeight - listTop() - buttonRowHeight();
     if (listWidth >= 0)
         List1->resize(listWidth, List1->height());
     if (listHeight >= 0)
         List1->resize(List1->width(), listHeight);
-    List1->move(twips(120), twips(120));
+    List1->move(twips(120), listTop());
+    txtSearch->setGeometry(twips(120), twips(120), List1->width(), txtSearch->sizeHint().height());
     // Two columns, each one half of the list's inside width, but never narrower than the
     // longest title: the list scrolls sideways rather than cut a title short.
     const int rowHeight = List1->fontMetrics().height() + 2;
@@ -175,6 +221,8 @@ void Main::showEvent(QShowEvent *event) {
 }
 
 bool Main::Form_KeyDown(QKeyEvent *event) {
+    if (focusWidget() == txtSearch && txtSearch_KeyDown(event))
+        return true;
     if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
         return false;
     switch (event->key()) {
@@ -201,6 +249,75 @@ bool Main::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter opens the first title shown, Down goes to it, Escape empties the field first.
+bool Main::txtSearch_KeyDown(QKeyEvent *event) {
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (txtSearch->text().isEmpty())
+            return false; // as in the list: the program ends
+        txtSearch->clear();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // With nothing typed, Enter does what it does in the list.
+        if (!searchWords(txtSearch->text()).isEmpty())
+            List1->setCurrentItem(firstShownTitle());
+        StartCmd->click();
+        return true;
+    case Qt::Key_Down:
+        List1->setCurrentItem(firstShownTitle());
+        List1->setFocus(Qt::TabFocusReason);
+        return true;
+    default:
+        return false;
+    }
+}
+
+QListWidgetItem *Main::firstShownTitle() const {
+    for (int row = 0; row < List1->count(); ++row)
+        if (!List1->item(row)->isHidden())
+            return List1->item(row);
+    return nullptr;
+}
+
+void Main::txtSearch_Change() {
+    const bool filtering = !searchWords(txtSearch->text()).isEmpty();
+    const QStringList found = filtering ? findTools(txtSearch->text()) : QStringList();
+    QListWidgetItem *current = List1->currentItem();
+    // One sort by rank, the found titles first in the order found; the others hidden and
+    // disabled, so neither the arrow keys nor the list's type-ahead can land on them.
+    List1->setSortingEnabled(false);
+    for (int row = 0; row < List1->count(); ++row) {
+        QListWidgetItem *item = List1->item(row);
+        const qsizetype place = found.indexOf(item->text());
+        const bool shown = !filtering || place >= 0;
+        item->setData(SearchRankRole, !filtering ? 0
+                                      : shown    ? int(place) + 1
+                                                 : int(found.size()) + 1);
+        item->setHidden(!shown);
+        item->setFlags(shown ? shownTitleFlags() : Qt::NoItemFlags);
+    }
+    List1->sortItems();
+    List1->setSortingEnabled(true);
+    if (current && !current->isHidden()) {
+        List1->setCurrentItem(current);
+    } else {
+        List1->setCurrentItem(nullptr);
+        List1->clearSelection();
+    }
+}
+
+void Main::Find_Click() {
+    txtSearch->setFocus(Qt::ShortcutFocusReason);
+    txtSearch->selectAll();
+}
+
+void Main::HelpContents_Click() {
+    showHelpFor(this);
 }
 
 int Main::widestTitle() const {

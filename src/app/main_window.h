@@ -5,7 +5,9 @@
 class QAction;
 class QIcon;
 class QKeyEvent;
+class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace zq {
@@ -15,13 +17,14 @@ class ClickLabel;
 // The program's icon, drawn once.
 QIcon applicationIcon();
 
-// The start-up window: the sorted tool catalog, a Start button and the home-page link below
-// it, the File menu and About.
+// The start-up window: a search field over the sorted tool catalog, a Start button and the
+// home-page link below it, the File menu, About and Help.
 class Main : public QMainWindow {
     Q_OBJECT
 public:
     explicit Main(QWidget *parent = nullptr);
 
+    QLineEdit *txtSearch;
     QListWidget *List1;
     QPushButton *StartCmd;
     ClickLabel *Label1;
@@ -29,6 +32,8 @@ public:
     QAction *PCRunTime;
     QAction *Exit;
     QAction *AboutA;
+    QAction *Find;
+    QAction *HelpContents;
 
 public slots:
     void Form_Load();
@@ -40,9 +45,13 @@ public slots:
     void PCRunTime_Click();
     void Exit_Click();
     void AboutA_Click();
+    void txtSearch_Change();
+    void Find_Click();
+    void HelpContents_Click();
 
 protected:
     bool Form_KeyDown(QKeyEvent *event);
+    bool txtSearch_KeyDown(QKeyEvent *event);
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +62,8 @@ private:
     QString selectedTitle() const;
     int widestTitle() const;     // the width a list column needs for the longest title
     int buttonRowHeight() const; // the row of Start and the link, below the list
+    int listTop() const;         // below the search field
+    QListWidgetItem *firstShownTitle() const;
 
     bool m_placed = false;
 };

@@ -17,11 +17,13 @@ struct ToolEntry {
     std::u16string_view title;
     std::u16string_view windowName; // empty for the system calculator
     ToolTarget target;
+    std::u16string_view keywords; // words a search finds the tool by besides its title
 
     QString titleText() const { return QString::fromUtf16(title.data(), title.size()); }
     QString windowNameText() const {
         return QString::fromUtf16(windowName.data(), windowName.size());
     }
+    QString keywordsText() const { return QString::fromUtf16(keywords.data(), keywords.size()); }
 };
 
 // The 92 entries in catalog order: the order they are put into the list and compared in.

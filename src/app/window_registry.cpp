@@ -14,6 +14,7 @@
 #include "geometry/equations_window.h"
 #include "geometry/shape_calculator.h"
 #include "geometry/trigonometry_window.h"
+#include "help/help_window.h"
 #include "numbers/common_factors_window.h"
 #include "numbers/fraction_window.h"
 #include "numbers/number_words_window.h"
@@ -82,6 +83,7 @@ constexpr std::array Registry = {
     Registration{"GrowthRate", &make<GrowthRate>},
     Registration{"HacimOlcer", &createShapeCalculator},
     Registration{"HeartRate", &make<HeartRate>},
+    Registration{"Help", &make<Help>},
     Registration{"HeatIndex", &make<HeatIndex>},
     Registration{"hex2ascii", &make<hex2ascii>},
     Registration{"HexDecA", &make<HexDecA>},
@@ -144,6 +146,7 @@ constexpr std::array Registry = {
 } // namespace
 
 QWidget *createWindow(const QString &windowName, QWidget *parent) {
+    installHelp();
     for (const Registration &entry : Registry)
         if (windowName == QLatin1String(entry.name))
             return entry.create(windowName, parent);

@@ -46,6 +46,19 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
+namespace {
+
+HelpHooks &helpHooks() {
+    static HelpHooks hooks;
+    return hooks;
+}
+
+} // namespace
+
+void setHelpHooks(HelpHooks hooks) {
+    helpHooks() = hooks;
+}
+
 ToolWindow::ToolWindow(QWidget *parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -54,6 +67,10 @@ ToolWindow::ToolWindow(QWidget *parent) : QDialog(parent) {
 }
 
 bool ToolWindow::Form_KeyDown(QKeyEvent *event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && helpHooks().open) {
+        helpHooks().open(this);
+        return true;
+    }
     if (!m_closeOnEscape || event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
         return false;
     if (m_cancelButton)
@@ -108,6 +125,8 @@ void ToolWindow::showEvent(QShowEvent *event) {
         m_arranged = true;
         const QList<QWidget *> tabOrder = ArrangeTabOrder(this);
         NameBoxesAfterCaptions(this);
+        if (helpHooks().describe)
+            helpHooks().describe(this);
         FocusFirstInput(tabOrder);
     }
     QDialog::showEvent(event);

@@ -30,6 +30,14 @@ private:
     bool m_redelivering = false;
 };
 
+// What F1 in a tool window opens, and what gives a window's boxes their tooltips when it is
+// first shown; the help, which stands above the tool windows, fills these in.
+struct HelpHooks {
+    void (*open)(QWidget *window) = nullptr;
+    void (*describe)(QWidget *window) = nullptr;
+};
+void setHelpHooks(HelpHooks hooks);
+
 // The shared frame of every tool window: fixed size, no minimise or maximise button, centred,
 // deleted when closed (so the next opening starts from the designed contents), and closing on
 // Escape whatever control has the focus.
@@ -39,8 +47,8 @@ public:
     explicit ToolWindow(QWidget *parent = nullptr);
 
 protected:
-    // Key preview handler: Escape closes the window (through its cancel button when it has one).
-    // Returns true when the key was consumed.
+    // Key preview handler: Escape closes the window (through its cancel button when it has one),
+    // F1 opens its help. Returns true when the key was consumed.
     virtual bool Form_KeyDown(QKeyEvent *event);
 
     // The button that Escape clicks, for windows that close through a button.

@@ -179,7 +179,7 @@ void Divisibility::Command1_Click() {
 }
 
 void Divisibility::Command2_Click() {
-    ShowToolModal(new DivisibilityRules);
+    ShowToolModal(new DivisibilityRules(this));
 }
 
 namespace {

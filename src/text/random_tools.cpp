@@ -19,16 +19,19 @@ constexpr PasswordAlphabet Alphabets[] = {
 #undef ZQ_LETTERS_DIGITS
 #undef ZQ_SYMBOLS
 
-// Each number equal to another of the group (or to `extra`) is drawn again, once.
+// Each number equal to another of the group (or to `extra`) is drawn again until it differs:
+// a ticket never holds a number twice.
 template <std::size_t N>
 void redrawDuplicates(std::array<int, N> &numbers, int range, const int *extra = nullptr) {
-    for (std::size_t i = 0; i < N; ++i) {
-        bool duplicate = extra && numbers[i] == *extra;
+    const auto duplicate = [&](std::size_t i) {
         for (std::size_t j = 0; j < N; ++j)
-            duplicate = duplicate || (j != i && numbers[j] == numbers[i]);
-        if (duplicate)
+            if (j != i && numbers[j] == numbers[i])
+                return true;
+        return extra && numbers[i] == *extra;
+    };
+    for (std::size_t i = 0; i < N; ++i)
+        while (duplicate(i))
             numbers[i] = RandomWhole(range);
-    }
 }
 
 template <std::size_t N> void exchangeSort(std::array<int, N> &numbers) {

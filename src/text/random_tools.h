@@ -32,8 +32,8 @@ struct LotteryTickets {
     int powerBall = 0;              // 1-35
 };
 
-// Fifteen passes of a draw, each redrawing a duplicate main number once and sorting each game's
-// main numbers; the last pass is the ticket.
+// Fifteen passes of a draw, each redrawing a duplicate main number until it differs and sorting
+// each game's main numbers; the last pass is the ticket.
 LotteryTickets DrawLotteryTickets();
 
 // The record appended to "Lottery.txt", from the numbers as the labels show them: an empty

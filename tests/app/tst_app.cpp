@@ -1,5 +1,6 @@
 #include "app/running_time.h"
 #include "app/tool_catalog.h"
+#include "app/tool_search.h"
 
 #include <QSet>
 #include <QTest>
@@ -17,6 +18,10 @@ private slots:
     void runningTimeText_data();
     void runningTimeText();
     void uptimeIsPositiveAndMonotonic();
+    void search_data();
+    void search();
+    void searchFindsEveryTitleByItsWords();
+    void everyToolHasKeywords();
 };
 
 void TestApp::catalogEntries() {
@@ -175,6 +180,64 @@ void TestApp::uptimeIsPositiveAndMonotonic() {
     QVERIFY(first > 0);
     QTest::qWait(20);
     QVERIFY(machineUptimeMs() >= first + 10);
+}
+
+void TestApp::search_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    const QStringList loans = {"Auto Loan Calculator", "Mortgage Calculator",
+                               "Simple Interest Calculator", "Financial Lease Calculator"};
+    QTest::newRow("by title, then by keyword") << "loan" << loans;
+    QTest::newRow("capitals") << "LOAN" << loans;
+    QTest::newRow("capital first") << "Loan" << loans;
+    QTest::newRow("abbreviation") << "bmi" << QStringList{"Body Mass Index Calculator"};
+    QTest::newRow("password") << "password" << QStringList{"Random Password Generator"};
+    QTest::newRow("apostrophe ends a word")
+        << "ohm" << QStringList{"Ohm's Law Calculator", "Resistor Color Code Calculator"};
+    QTest::newRow("unit") << "kg" << QStringList{"Body Mass Index Calculator", "Weight Converter"};
+    QTest::newRow("unit with a slash") << "km/h" << QStringList{"Speed Converter"};
+    QTest::newRow("accents ignored") << "Réaumur" << QStringList{"Temperature Converter"};
+    QTest::newRow("two words") << "sum cube" << QStringList{"Sum or Difference of Cubes"};
+    QTest::newRow("words in any order")
+        << "interest compound" << QStringList{"Compound Interest Calculator"};
+    QTest::newRow("a word of the title and one of the keywords")
+        << "weight kg" << QStringList{"Body Mass Index Calculator", "Weight Converter"};
+    QTest::newRow("nothing") << "xyzzy" << QStringList{};
+    QTest::newRow("not the middle of a word") << "oan" << QStringList{};
+}
+
+void TestApp::search() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    QCOMPARE(findTools(typed), found);
+}
+
+// Every title is found by each of its own words, ahead of the tools that only have that word
+// among their keywords, and a text without words finds the whole catalog in its order.
+void TestApp::searchFindsEveryTitleByItsWords() {
+    QStringList catalog;
+    for (const ToolEntry &entry : ToolCatalog())
+        catalog << entry.titleText();
+    QCOMPARE(findTools(QString()), catalog);
+    QCOMPARE(findTools(" - "), catalog);
+    for (const QString &title : catalog) {
+        for (const QString &word : searchWords(title)) {
+            const QStringList found = findTools(word);
+            QVERIFY2(found.contains(title), qPrintable(title + " by " + word));
+            const auto byTitle = [&word](const QString &found) {
+                const QStringList words = searchWords(found);
+                return std::any_of(words.begin(), words.end(),
+                                   [&word](const QString &w) { return w.startsWith(word); });
+            };
+            QVERIFY2(std::is_partitioned(found.begin(), found.end(), byTitle), qPrintable(word));
+        }
+    }
+    QVERIFY(findTools("conv").contains("Energy-Power Converter"));
+}
+
+void TestApp::everyToolHasKeywords() {
+    for (const ToolEntry &entry : ToolCatalog())
+        QVERIFY2(searchWords(entry.keywordsText()).size() >= 2, qPrintable(entry.titleText()));
 }
 
 QTEST_GUILESS_MAIN(TestApp)

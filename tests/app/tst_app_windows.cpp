@@ -100,7 +100,7 @@ void TestAppWindows::initTestCase() {
 void TestAppWindows::registry() {
     const QStringList names = windowNames();
     QStringList expected = {"Main",      "About",           "WindowsRunTime", "DivisibilityRules",
-                            "RAMAtomNo", "MenuTrackingALT", "DllOcxHelp"};
+                            "RAMAtomNo", "MenuTrackingALT", "DllOcxHelp",     "Help"};
     for (const ToolEntry &entry : ToolCatalog())
         if (entry.target != ToolTarget::SystemCalculator)
             expected << entry.windowNameText();
@@ -349,7 +349,10 @@ void TestAppWindows::resizeRules() {
     const auto checkFollows = [&] {
         const int outer = window->frameGeometry().width();
         const int client = window->centralWidget()->height();
-        QCOMPARE(window->List1->pos(), QPoint(8, 8));
+        // The search field on top, as wide as the list and just above it.
+        QCOMPARE(window->txtSearch->pos(), QPoint(8, 8));
+        QCOMPARE(window->txtSearch->width(), window->List1->width());
+        QCOMPARE(window->List1->pos(), QPoint(8, window->txtSearch->geometry().bottom() + 1 + 4));
         QCOMPARE(window->List1->width(), outer - twips(300));
         // Start sits under the list at its full size, the link at the right of its row.
         QCOMPARE(start->size(), start->sizeHint());

@@ -166,6 +166,8 @@ void TestWindowChecks::boxesHaveNames() {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
         QVERIFY(accessible);
         QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
+        // and a tooltip saying what it holds
+        QVERIFY2(!box->toolTip().isEmpty(), qPrintable(box->objectName() + " has no tooltip"));
     }
 }
 

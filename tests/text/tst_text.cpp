@@ -250,8 +250,9 @@ void TestText::passwords() {
 
 void TestText::lottery() {
     // Fourteen passes without duplicates, then one whose numbers are known: 6/49 draws 5, 5, 49, 1,
-    // 20, 3 (the second 5 is drawn again as 10), Mega Millions 56, 1, 2, 3, 4 and 46,
-    // Powerball 7, 8, 9, 10, 35 with the Powerball 35 (the 35 is drawn again as 59).
+    // 20, 3 (the first 5 is drawn again as 49, a duplicate too, and then as 10), Mega Millions
+    // 56, 1, 2, 3, 4 and 46, Powerball 7, 8, 9, 10, 35 with the Powerball 35 (the 35 is drawn
+    // again as 59).
     auto fraction = [](int number, int range) { return (number - 1 + 0.5) / range; };
     QList<double> sequence;
     for (int pass = 0; pass < 14; ++pass) { // no duplicates: no redraws
@@ -272,7 +273,7 @@ void TestText::lottery() {
     for (int n : {7, 8, 9, 10, 35})
         sequence << fraction(n, 59);
     sequence << fraction(35, 35);
-    sequence << fraction(10, 49) << fraction(59, 59);
+    sequence << fraction(49, 49) << fraction(10, 49) << fraction(59, 59);
     FixedRandom random(sequence);
     const LotteryTickets tickets = DrawLotteryTickets();
     QCOMPARE(random.next, sequence.size());
