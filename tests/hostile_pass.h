@@ -4,6 +4,9 @@
 // button clicked and every menu item triggered. Shared by the test (nothing crashes or hangs)
 // and the benchmark (how long the slowest step takes).
 
+#include "fresh_settings.h"
+#include "modal_closer.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -11,8 +14,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
-#include <QTimer>
 
 #include <functional>
 #include <iterator>
@@ -34,29 +35,6 @@ inline QStringList hostileTexts() {
             QStringLiteral("\u202E\u05D0\u05D1 12 \u0627\u0644"),
             QStringLiteral("\U0001F600\U0001F4A9")};
 }
-
-// Closes whatever modal window a click opens (a summary, a help, a progress dialog), so a
-// click always comes back.
-class ModalCloser : public QObject {
-public:
-    explicit ModalCloser(QWidget *underTest) : m_underTest(underTest) {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_underTest)
-                return;
-            if (auto *progress = qobject_cast<QProgressDialog *>(modal))
-                progress->cancel();
-            else
-                modal->close();
-        });
-        m_timer.start();
-    }
-
-private:
-    QWidget *m_underTest;
-    QTimer m_timer;
-};
 
 // Every control a user can type or paste into.
 inline QList<QWidget *> editableBoxes(QWidget *window) {

@@ -60,6 +60,15 @@ inline QByteArray fileContents(const QString &fileName) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Writes a file of `size` bytes that repeat only rarely, and returns them ("" when it failed).
+inline QByteArray writePatternedFile(const QString &fileName, qint64 size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = char(i * 131 + i / 7);
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == size ? bytes : QByteArray();
+}
+
 // Makes a fresh temporary folder the working folder for as long as it lives.
 class TemporaryWorkingFolder {
 public:

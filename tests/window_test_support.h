@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/window_registry.h"
 #include "common/messages.h"
+#include "fresh_settings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -104,6 +105,20 @@ inline void setText(QWidget *window, const QString &box, const QString &text) {
         control<QPlainTextEdit>(window, box)->setPlainText(text);
 }
 
+// Key presses that type a text, beyond ASCII too: such a key gives its character as text, as
+// a keyboard layout or input method does, and a character beyond the basic plane comes whole.
+inline void typeKeys(QWidget *target, const QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            QTest::keyClick(target, text[i].toLatin1());
+            continue;
+        }
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(i, length), {});
+        i += length - 1;
+    }
+}
+
 // Types into a box as a user would, replacing what it held.
 inline void type(QWidget *window, const QString &box, const QString &text) {
     QWidget *target = control(window, box);
@@ -113,7 +128,7 @@ inline void type(QWidget *window, const QString &box, const QString &text) {
     else if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
         plain->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    typeKeys(target, text);
 }
 
 inline void typeAndEnter(QWidget *window, const QString &box, const QString &text) {

@@ -13,23 +13,51 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encodeChar(char16_t c) {
+// The byte of a character, or -1 when the code page has none.
+int byteOf(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
+        return c;
     for (std::size_t i = 0; i < HighControlRange.size(); ++i)
         if (HighControlRange[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
+            return int(0x80 + i);
+    return -1;
+}
+
+char encodeChar(char16_t c) {
+    const int byte = byteOf(c);
+    return byte < 0 ? '?' : static_cast<char>(byte);
+}
+
+// Plain ASCII text is its own bytes; the test runs at the speed of memory.
+bool isAscii(const QString &text) {
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.utf16());
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        seen |= s[i];
+    return seen < 0x80;
 }
 
 } // namespace
 
 QByteArray toCodePage(const QString &text) {
+    if (isAscii(text))
+        return text.toLatin1();
     QByteArray bytes(text.size(), Qt::Uninitialized);
     const char16_t *s = reinterpret_cast<const char16_t *>(text.utf16());
+    char *out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i)
-        bytes[i] = encodeChar(s[i]);
+        out[i] = s[i] < 0x80 ? static_cast<char>(s[i]) : encodeChar(s[i]);
     return bytes;
+}
+
+qsizetype firstOutsideCodePage(const QString &text) {
+    if (isAscii(text))
+        return -1;
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.utf16());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (s[i] >= 0x80 && byteOf(s[i]) < 0)
+            return i;
+    return -1;
 }
 
 QString fromCodePage(const QByteArray &bytes) {

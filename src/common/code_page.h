@@ -10,4 +10,7 @@ namespace zq {
 QByteArray toCodePage(const QString &text);
 QString fromCodePage(const QByteArray &bytes);
 
+// The position of the first character the code page cannot represent, or -1.
+qsizetype firstOutsideCodePage(const QString &text);
+
 } // namespace zq

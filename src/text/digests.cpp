@@ -1,5 +1,7 @@
 #include "text/digests.h"
 
+#include "common/processor_features.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -7,9 +9,9 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
+#include <variant>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <cpuid.h>
 #include <immintrin.h>
 #define ZQ_SHA_EXTENSIONS 1
 #endif
@@ -47,28 +49,40 @@ constexpr u32 Md5Constants[64] = {
 
 constexpr int Md5Shifts[4][4] = {{7, 12, 17, 22}, {5, 9, 14, 20}, {4, 11, 16, 23}, {6, 10, 15, 21}};
 
-// One of MD5's 64 steps, resolved at compile time: its function, message word and shift.
-template <int Step> inline void md5Step(u32 &a, u32 &b, u32 &c, u32 &d, const u32 *x) {
+#define ZQ_INLINE inline __attribute__((always_inline))
+
+// One of MD5's 64 steps, resolved at compile time: its function, message word and shift. The
+// four words take turns as a, so no step moves a value between them.
+template <int Step> ZQ_INLINE void md5Step(u32 &a, u32 b, u32 c, u32 d, const u32 *x) {
     constexpr int round = Step / 16;
     constexpr int word = round == 0   ? Step
                          : round == 1 ? (5 * Step + 1) % 16
                          : round == 2 ? (3 * Step + 5) % 16
                                       : (7 * Step) % 16;
-    u32 f;
+    // What does not wait for the previous step goes first.
+    u32 sum = a + x[word] + Md5Constants[Step];
     if constexpr (round == 0)
-        f = d ^ (b & (c ^ d)); // (b AND c) OR (NOT b AND d)
+        sum += d ^ (b & (c ^ d)); // (b AND c) OR (NOT b AND d)
     else if constexpr (round == 1)
-        f = c ^ (d & (b ^ c)); // (b AND d) OR (c AND NOT d)
+        sum += (c & ~d) + (b & d); // the two halves never share a bit
     else if constexpr (round == 2)
-        f = b ^ c ^ d;
+        sum += b ^ c ^ d;
     else
-        f = c ^ (b | ~d);
-    const u32 rotated =
-        rotateLeft(a + f + x[word] + Md5Constants[Step], Md5Shifts[round][Step % 4]);
-    a = d;
-    d = c;
-    c = b;
-    b = b + rotated;
+        sum += c ^ (b | ~d);
+    a = b + rotateLeft(sum, Md5Shifts[round][Step % 4]);
+}
+
+template <int Step> ZQ_INLINE void md5FourSteps(u32 &a, u32 &b, u32 &c, u32 &d, const u32 *x) {
+    md5Step<Step>(a, b, c, d, x);
+    md5Step<Step + 1>(d, a, b, c, x);
+    md5Step<Step + 2>(c, d, a, b, x);
+    md5Step<Step + 3>(b, c, d, a, x);
+}
+
+template <int... Four>
+ZQ_INLINE void md5Steps(u32 &a, u32 &b, u32 &c, u32 &d, const u32 *x,
+                        std::integer_sequence<int, Four...>) {
+    (md5FourSteps<4 * Four>(a, b, c, d, x), ...);
 }
 
 // MD5 compression of whole 64-byte blocks.
@@ -77,20 +91,19 @@ struct Md5 {
     std::array<u32, 4> h = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476};
 
     void compress(const unsigned char *data, std::size_t blocks) {
+        u32 a0 = h[0], b0 = h[1], c0 = h[2], d0 = h[3];
         for (; blocks > 0; --blocks, data += 64) {
             u32 x[16];
             for (int i = 0; i < 16; ++i)
                 x[i] = loadLittle(data + 4 * i);
-            u32 a = h[0], b = h[1], c = h[2], d = h[3];
-            [&]<int... Step>(std::integer_sequence<int, Step...>) {
-                (md5Step<Step>(a, b, c, d, x), ...);
-            }
-            (std::make_integer_sequence<int, 64>{});
-            h[0] += a;
-            h[1] += b;
-            h[2] += c;
-            h[3] += d;
+            u32 a = a0, b = b0, c = c0, d = d0;
+            md5Steps(a, b, c, d, x, std::make_integer_sequence<int, 16>{});
+            a0 += a;
+            b0 += b;
+            c0 += c;
+            d0 += d;
         }
+        h = {a0, b0, c0, d0};
     }
 
     void appendDigest(QByteArray &out) const {
@@ -110,49 +123,105 @@ constexpr u32 Sha256Constants[64] = {
     0x19A4C116, 0x1E376C08, 0x2748774C, 0x34B0BCB5, 0x391C0CB3, 0x4ED8AA4A, 0x5B9CCA4F, 0x682E6FF3,
     0x748F82EE, 0x78A5636F, 0x84C87814, 0x8CC70208, 0x90BEFFFA, 0xA4506CEB, 0xBEF9A3F7, 0xC67178F2};
 
-void sha256Portable(u32 *h, const unsigned char *data, std::size_t blocks) {
+// One SHA-256 round, resolved at compile time; the eight words take turns, so no round moves a
+// value between them. The message schedule is kept sixteen words long, as it is used.
+// `bc` comes in as b XOR c and leaves as a XOR b, the next round's b XOR c: the majority of a, b
+// and c is b XOR ((a XOR b) AND (b XOR c)), so c itself is not needed.
+template <int T>
+ZQ_INLINE void sha256Round(u32 a, u32 b, u32 &d, u32 e, u32 f, u32 g, u32 &h, u32 *w, u32 &bc) {
+    if constexpr (T >= 16) {
+        const u32 w15 = w[(T - 15) & 15], w2 = w[(T - 2) & 15];
+        w[T & 15] += (rotateRight(w2, 17) ^ rotateRight(w2, 19) ^ (w2 >> 10)) + w[(T - 7) & 15] +
+                     (rotateRight(w15, 7) ^ rotateRight(w15, 18) ^ (w15 >> 3));
+    }
+    const u32 t1 = h + (rotateRight(e, 6) ^ rotateRight(e, 11) ^ rotateRight(e, 25)) +
+                   (g ^ (e & (f ^ g))) + Sha256Constants[T] + w[T & 15];
+    const u32 ab = a ^ b;
+    const u32 t2 = (rotateRight(a, 2) ^ rotateRight(a, 13) ^ rotateRight(a, 22)) + (b ^ (ab & bc));
+    bc = ab;
+    d += t1;
+    h = t1 + t2;
+}
+
+template <int T> ZQ_INLINE void sha256EightRounds(u32 *v, u32 *w, u32 &bc) {
+    sha256Round<T>(v[0], v[1], v[3], v[4], v[5], v[6], v[7], w, bc);
+    sha256Round<T + 1>(v[7], v[0], v[2], v[3], v[4], v[5], v[6], w, bc);
+    sha256Round<T + 2>(v[6], v[7], v[1], v[2], v[3], v[4], v[5], w, bc);
+    sha256Round<T + 3>(v[5], v[6], v[0], v[1], v[2], v[3], v[4], w, bc);
+    sha256Round<T + 4>(v[4], v[5], v[7], v[0], v[1], v[2], v[3], w, bc);
+    sha256Round<T + 5>(v[3], v[4], v[6], v[7], v[0], v[1], v[2], w, bc);
+    sha256Round<T + 6>(v[2], v[3], v[5], v[6], v[7], v[0], v[1], w, bc);
+    sha256Round<T + 7>(v[1], v[2], v[4], v[5], v[6], v[7], v[0], w, bc);
+}
+
+template <int... Eight>
+ZQ_INLINE void sha256Rounds(u32 *v, u32 *w, std::integer_sequence<int, Eight...>) {
+    u32 bc = v[1] ^ v[2];
+    (sha256EightRounds<8 * Eight>(v, w, bc), ...);
+}
+
+ZQ_INLINE void sha256Blocks(u32 *h, const unsigned char *data, std::size_t blocks) {
     for (; blocks > 0; --blocks, data += 64) {
-        u32 w[64];
+        u32 w[16];
         for (int t = 0; t < 16; ++t)
             w[t] = loadBig(data + 4 * t);
-        for (int t = 16; t < 64; ++t) {
-            const u32 s0 =
-                rotateRight(w[t - 15], 7) ^ rotateRight(w[t - 15], 18) ^ (w[t - 15] >> 3);
-            const u32 s1 = rotateRight(w[t - 2], 17) ^ rotateRight(w[t - 2], 19) ^ (w[t - 2] >> 10);
-            w[t] = s1 + w[t - 7] + s0 + w[t - 16];
-        }
-        u32 a = h[0], b = h[1], c = h[2], d = h[3], e = h[4], f = h[5], g = h[6], hh = h[7];
-        for (int t = 0; t < 64; ++t) {
-            const u32 t1 = hh + (rotateRight(e, 6) ^ rotateRight(e, 11) ^ rotateRight(e, 25)) +
-                           ((e & f) ^ (~e & g)) + Sha256Constants[t] + w[t];
-            const u32 t2 = (rotateRight(a, 2) ^ rotateRight(a, 13) ^ rotateRight(a, 22)) +
-                           ((a & (b ^ c)) ^ (b & c));
-            hh = g;
-            g = f;
-            f = e;
-            e = d + t1;
-            d = c;
-            c = b;
-            b = a;
-            a = t1 + t2;
-        }
-        h[0] += a;
-        h[1] += b;
-        h[2] += c;
-        h[3] += d;
-        h[4] += e;
-        h[5] += f;
-        h[6] += g;
-        h[7] += hh;
+        u32 v[8];
+        std::copy(h, h + 8, v);
+        sha256Rounds(v, w, std::make_integer_sequence<int, 8>{});
+        for (int i = 0; i < 8; ++i)
+            h[i] += v[i];
     }
 }
 
+void sha256Portable(u32 *h, const unsigned char *data, std::size_t blocks) {
+    sha256Blocks(h, data, blocks);
+}
+
 #ifdef ZQ_SHA_EXTENSIONS
+// The same code for processors with the BMI2 instructions (three-operand rotations), which
+// nearly every x86-64 processor of the last decade has.
+__attribute__((target("bmi2"))) void sha256Bmi2(u32 *h, const unsigned char *data,
+                                                std::size_t blocks) {
+    sha256Blocks(h, data, blocks);
+}
+
+#define ZQ_SHA_TARGET __attribute__((target("sha,sse4.1,ssse3")))
+
+// Four rounds with the processor's SHA instructions, resolved at compile time: rounds 4·I to
+// 4·I + 3, and the message schedule's next four words where they are due.
+template <int I>
+ZQ_SHA_TARGET ZQ_INLINE void sha256FourRounds(__m128i &state0, __m128i &state1, __m128i *message,
+                                              const unsigned char *data) {
+    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
+    __m128i &current = message[I % 4];
+    if constexpr (I < 4)
+        current = _mm_shuffle_epi8(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + 16 * I)), byteSwap);
+    __m128i words = _mm_add_epi32(
+        current, _mm_loadu_si128(reinterpret_cast<const __m128i *>(Sha256Constants + 4 * I)));
+    state1 = _mm_sha256rnds2_epu32(state1, state0, words);
+    if constexpr (I >= 3 && I < 15) {
+        __m128i &next = message[(I + 1) % 4];
+        next = _mm_add_epi32(next, _mm_alignr_epi8(current, message[(I + 3) % 4], 4));
+        next = _mm_sha256msg2_epu32(next, current);
+    }
+    words = _mm_shuffle_epi32(words, 0x0E);
+    state0 = _mm_sha256rnds2_epu32(state0, state1, words);
+    if constexpr (I >= 1 && I < 13)
+        message[(I + 3) % 4] = _mm_sha256msg1_epu32(message[(I + 3) % 4], current);
+}
+
+template <int... I>
+ZQ_SHA_TARGET ZQ_INLINE void sha256AllRounds(__m128i &state0, __m128i &state1,
+                                             const unsigned char *data,
+                                             std::integer_sequence<int, I...>) {
+    __m128i message[4];
+    (sha256FourRounds<I>(state0, state1, message, data), ...);
+}
+
 // The processor's SHA instructions, where it has them: the same compression, several times
 // faster.
-__attribute__((target("sha,sse4.1,ssse3"))) void
-sha256Instructions(u32 *h, const unsigned char *data, std::size_t blocks) {
-    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
+ZQ_SHA_TARGET void sha256Instructions(u32 *h, const unsigned char *data, std::size_t blocks) {
     __m128i tmp = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h));
     __m128i state1 = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + 4));
     tmp = _mm_shuffle_epi32(tmp, 0xB1);               // CDAB
@@ -161,26 +230,7 @@ sha256Instructions(u32 *h, const unsigned char *data, std::size_t blocks) {
     state1 = _mm_blend_epi16(state1, tmp, 0xF0);      // CDGH
     for (; blocks > 0; --blocks, data += 64) {
         const __m128i abefSaved = state0, cdghSaved = state1;
-        __m128i message[4];
-        for (int i = 0; i < 16; ++i) {
-            __m128i &current = message[i % 4];
-            if (i < 4)
-                current = _mm_shuffle_epi8(
-                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + 16 * i)), byteSwap);
-            __m128i words = _mm_add_epi32(
-                current,
-                _mm_loadu_si128(reinterpret_cast<const __m128i *>(Sha256Constants + 4 * i)));
-            state1 = _mm_sha256rnds2_epu32(state1, state0, words);
-            if (i >= 3 && i < 15) { // the schedule's next four words
-                __m128i &next = message[(i + 1) % 4];
-                next = _mm_add_epi32(next, _mm_alignr_epi8(current, message[(i + 3) % 4], 4));
-                next = _mm_sha256msg2_epu32(next, current);
-            }
-            words = _mm_shuffle_epi32(words, 0x0E);
-            state0 = _mm_sha256rnds2_epu32(state0, state1, words);
-            if (i >= 1 && i < 13)
-                message[(i + 3) % 4] = _mm_sha256msg1_epu32(message[(i + 3) % 4], current);
-        }
+        sha256AllRounds(state0, state1, data, std::make_integer_sequence<int, 16>{});
         state0 = _mm_add_epi32(state0, abefSaved);
         state1 = _mm_add_epi32(state1, cdghSaved);
     }
@@ -198,16 +248,12 @@ bool &shaInstructionsAllowed() {
 }
 
 bool hasShaInstructions() {
-    static const bool present = [] {
-        unsigned a = 0, b = 0, c = 0, d = 0;
-        if (!__get_cpuid(1, &a, &b, &c, &d))
-            return false;
-        const bool ssse3 = c & (1u << 9), sse41 = c & (1u << 19);
-        if (!__get_cpuid_count(7, 0, &a, &b, &c, &d))
-            return false;
-        return ssse3 && sse41 && (b & (1u << 29));
-    }();
-    return present;
+    const ProcessorFeatures &cpu = processorFeatures();
+    return cpu.ssse3 && cpu.sse41 && cpu.sha;
+}
+
+bool hasBmi2() {
+    return processorFeatures().bmi2;
 }
 #endif
 
@@ -220,6 +266,8 @@ struct Sha256 {
 #ifdef ZQ_SHA_EXTENSIONS
         if (shaInstructionsAllowed() && hasShaInstructions())
             return sha256Instructions(h.data(), data, blocks);
+        if (hasBmi2())
+            return sha256Bmi2(h.data(), data, blocks);
 #endif
         sha256Portable(h.data(), data, blocks);
     }
@@ -276,26 +324,63 @@ private:
     std::uint64_t m_length = 0;
 };
 
-// The digest of a text's low bytes, made a few kilobytes at a time rather than all at once.
-template <class Algorithm> QByteArray digestOfText(const QString &text) {
-    BlockHasher<Algorithm> hasher;
-    constexpr qsizetype ChunkSize = 4096;
-    char chunk[ChunkSize];
-    const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
-    for (qsizetype first = 0; first < text.size(); first += ChunkSize) {
-        const qsizetype count = std::min(ChunkSize, text.size() - first);
-        for (qsizetype i = 0; i < count; ++i)
-            chunk[i] = static_cast<char>(units[first + i] & 0xFF);
-        hasher.update(chunk, std::size_t(count));
-    }
-    return hasher.finish();
-}
-
 QString lowerHex(const QByteArray &digest) {
     return QString::fromLatin1(digest.toHex());
 }
 
 } // namespace
+
+struct Digester::State {
+    std::variant<BlockHasher<Md5>, BlockHasher<Sha256>> hasher;
+};
+
+Digester::Digester(DigestKind kind) : m_state(std::make_unique<State>()) {
+    if (kind == DigestKind::SHA256)
+        m_state->hasher.emplace<BlockHasher<Sha256>>();
+}
+
+Digester::~Digester() = default;
+
+void Digester::add(const char *bytes, qsizetype size) {
+    std::visit([&](auto &hasher) { hasher.update(bytes, std::size_t(size)); }, m_state->hasher);
+}
+
+QString Digester::finish() {
+    return lowerHex(std::visit([](auto &hasher) { return hasher.finish(); }, m_state->hasher));
+}
+
+QString Digest(DigestKind kind, const QByteArray &bytes) {
+    Digester digester(kind);
+    digester.add(bytes.constData(), bytes.size());
+    return digester.finish();
+}
+
+FileDigest DigestFile(DigestKind kind, const QString &fileName, const DigestProgress &progress) {
+    QFile file(fileName);
+    const auto cannotRead = [&] {
+        return FileDigest{
+            {}, QStringLiteral("Cannot read \"%1\": %2.").arg(fileName, file.errorString())};
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotRead();
+    Digester digester(kind);
+    constexpr qint64 BlockSize = 1 << 20;
+    QByteArray block(BlockSize, Qt::Uninitialized);
+    const qint64 total = file.size();
+    qint64 done = 0;
+    for (;;) {
+        const qint64 read = file.read(block.data(), BlockSize);
+        if (read < 0)
+            return cannotRead();
+        if (read == 0)
+            break;
+        digester.add(block.constData(), read);
+        done += read;
+        if (progress && !progress(done, total))
+            return {{}, {}, true};
+    }
+    return {digester.finish(), {}};
+}
 
 bool allowShaInstructions(bool allowed) {
 #ifdef ZQ_SHA_EXTENSIONS
@@ -303,40 +388,6 @@ bool allowShaInstructions(bool allowed) {
 #else
     return allowed && false;
 #endif
-}
-
-QByteArray LowBytes(const QString &text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
-    char *out = bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = static_cast<char>(units[i] & 0xFF);
-    return bytes;
-}
-
-QString MD5::Digest(const QString &message) const {
-    return lowerHex(digestOfText<Md5>(message));
-}
-
-QString MD5::MD5File(const QString &fileName) const {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    BlockHasher<Md5> hasher;
-    QByteArray chunk(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = file.read(chunk.data(), chunk.size());
-        if (read < 0)
-            return {};
-        if (read == 0)
-            break;
-        hasher.update(chunk.constData(), std::size_t(read));
-    }
-    return lowerHex(hasher.finish());
-}
-
-QString CSHA256::SHA256(const QString &message) const {
-    return lowerHex(digestOfText<Sha256>(message));
 }
 
 } // namespace zq

@@ -3,26 +3,43 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 namespace zq {
 
-// The low-byte rule: each UTF-16 code unit gives its low 8 bits.
-QByteArray LowBytes(const QString &text);
+// MD5 (RFC 1321) and SHA-256 (FIPS 180-4), the program's own, as lower-case hexadecimal.
+enum class DigestKind { MD5, SHA256 };
 
-// MD5 (RFC 1321) as 32 lower-case hexadecimal digits.
-class MD5 {
+QString Digest(DigestKind kind, const QByteArray &bytes);
+
+// A digest of bytes that come in pieces (a file read block by block).
+class Digester {
 public:
-    // The digest of a text, its characters taken by the low-byte rule.
-    QString Digest(const QString &message) const;
-    // The digest of a file's bytes; the empty text when the file cannot be read.
-    QString MD5File(const QString &fileName) const;
+    explicit Digester(DigestKind kind);
+    ~Digester();
+    Digester(const Digester &) = delete;
+    Digester &operator=(const Digester &) = delete;
+
+    void add(const char *bytes, qsizetype size);
+    // Ends the message and gives its digest.
+    QString finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
-// SHA-256 (FIPS 180-2) as 64 lower-case hexadecimal digits.
-class CSHA256 {
-public:
-    // The digest of a text, its characters taken by the low-byte rule.
-    QString SHA256(const QString &message) const;
+// The digest of a file's bytes, read in blocks so that memory stays flat whatever its size.
+// `progress` hears of each block (bytes read, file size) and stops the reading by returning
+// false. A file that cannot be read gives `problem` saying why.
+struct FileDigest {
+    QString digest, problem;
+    bool cancelled = false;
 };
+using DigestProgress = std::function<bool(qint64 done, qint64 total)>;
+FileDigest DigestFile(DigestKind kind, const QString &fileName,
+                      const DigestProgress &progress = {});
 
 // Whether SHA-256 may use the processor's SHA instructions where present (tests and benchmarks
 // compare both ways). Returns the previous setting.

@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 #include "common/error_rules.h"
+#include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
@@ -10,17 +11,26 @@
 #include "text/digests.h"
 #include "text/encoders.h"
 #include "text/random_tools.h"
+#include "text/text_encoding.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -42,22 +52,6 @@ QPlainTextEdit *codeBox(const char *name, QWidget *parent, int width = 4800, int
 QPlainTextEdit *codeResultBox(const char *name, QWidget *parent, int width = 4800,
                               int height = 1800) {
     return wrapAnywhere(MultiLineResultBox(name, parent, width, height));
-}
-
-// The digest windows: the text, Calculate on its right, the digest below.
-template <class Window>
-void digestLayout(Window *window, const char *name, const char *title, int digestLength) {
-    NameWindow(window, name, QLatin1String(title));
-    window->Text1 = TextBox("Text1", window);
-    window->Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", window);
-    DefaultButton(window->Command1);
-    window->Text2 = ResultBox("Text2", window);
-    const QFontMetrics metrics(window->Text2->font());
-    window->Text2->setMinimumWidth(metrics.horizontalAdvance(QString(digestLength, '0')) + 16);
-    auto *grid = new QGridLayout(window);
-    grid->addWidget(window->Text1, 0, 0);
-    grid->addWidget(window->Command1, 0, 1);
-    grid->addWidget(window->Text2, 1, 0, 1, 2);
 }
 
 // Two option buttons under the grid, the first selected.
@@ -86,27 +80,155 @@ void caretToEnd(QPlainTextEdit *box) {
     box->moveCursor(QTextCursor::End);
 }
 
+// Longer lines take a text box a noticeable time to lay out (about half a second a megabyte).
+constexpr qsizetype LongestBase64Line = 1 << 16;
+
+// The text tools' encoding, remembered across runs; the code page until the user picks UTF-8.
+const QString EncodingKey = QStringLiteral("TextTools/Encoding");
+
+template <class Use> auto withSettings(Use use) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zentiqua"),
+                       QStringLiteral("Zentiqua"));
+    return use(settings);
+}
+
+TextEncoding storedEncoding() {
+    const QString stored =
+        withSettings([](QSettings &s) { return s.value(EncodingKey).toString(); });
+    return stored == encodingName(TextEncoding::Utf8) ? TextEncoding::Utf8 : TextEncoding::CodePage;
+}
+
+constexpr TextEncoding Encodings[] = {TextEncoding::CodePage, TextEncoding::Utf8};
+
+TextEncoding chosenEncoding(const QComboBox *choice) {
+    return Encodings[std::clamp(choice->currentIndex(), 0, 1)];
+}
+
+// The choice of encoding: a caption and a list showing the remembered encoding; a new choice
+// is remembered for every text tool.
+QComboBox *encodingChoice(QWidget *window, QLabel *&caption) {
+    caption = Caption(QStringLiteral("Encoding"), "lblEncoding", window);
+    auto *choice = named(new QComboBox(window), "cmbEncoding");
+    for (TextEncoding encoding : Encodings)
+        choice->addItem(encodingName(encoding));
+    choice->setCurrentIndex(storedEncoding() == TextEncoding::Utf8 ? 1 : 0);
+    caption->setBuddy(choice);
+    QObject::connect(choice, &QComboBox::activated, choice, [choice] {
+        withSettings([choice](QSettings &s) {
+            s.setValue(EncodingKey, encodingName(chosenEncoding(choice)));
+        });
+    });
+    return choice;
+}
+
+QHBoxLayout *encodingRow(QLabel *caption, QComboBox *choice) {
+    auto *row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addWidget(choice);
+    row->addStretch();
+    return row;
+}
+
+// The one local file a drop brings, or nothing.
+QString droppedFile(const QMimeData *data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
 } // namespace
 
-MD5Ch::MD5Ch(QWidget *parent) : ToolWindow(parent) {
-    digestLayout(this, "MD5Ch", "MD5 Hash Calculator", 32);
-    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "MD5 digest"}});
-    connect(Command1, &QPushButton::clicked, this, &MD5Ch::Command1_Click);
+DigestWindow::DigestWindow(DigestKind kind, const char *name, const char *title, QWidget *parent)
+    : ToolWindow(parent), m_kind(kind) {
+    NameWindow(this, name, QLatin1String(title));
+    const bool md5 = kind == DigestKind::MD5;
+    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", md5 ? "MD5 digest" : "SHA-256 digest"}});
+    Text1 = TextBox("Text1", this);
+    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    DefaultButton(Command1);
+    Text2 = ResultBox("Text2", this);
+    const QFontMetrics metrics(Text2->font());
+    Text2->setMinimumWidth(metrics.horizontalAdvance(QString(md5 ? 32 : 64, '0')) + 16);
+    cmbEncoding = encodingChoice(this, lblEncoding);
+    cmdFile = CommandButton(QStringLiteral("&File..."), "cmdFile", this);
+    lblSource = Caption(QString(), "lblSource", this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addWidget(Command1, 0, 1);
+    grid->addWidget(Text2, 1, 0, 1, 2);
+    grid->addLayout(encodingRow(lblEncoding, cmbEncoding), 2, 0);
+    grid->addWidget(cmdFile, 2, 1);
+    grid->addWidget(lblSource, 3, 0, 1, 2);
+    setAcceptDrops(true);
+    connect(Command1, &QPushButton::clicked, this, &DigestWindow::Command1_Click);
+    connect(cmdFile, &QPushButton::clicked, this, &DigestWindow::cmdFile_Click);
 }
 
-void MD5Ch::Command1_Click() {
-    Text2->setText(MD5().Digest(Text1->text()));
+void DigestWindow::Command1_Click() {
+    const EncodedText encoded = encodeText(Text1->text(), chosenEncoding(cmbEncoding));
+    lblSource->clear();
+    if (!encoded.problem.isEmpty()) {
+        Text2->clear();
+        ShowMessage(this, encoded.problem);
+        return;
+    }
+    Text2->setText(Digest(m_kind, encoded.bytes));
 }
 
-SHA256::SHA256(QWidget *parent) : ToolWindow(parent) {
-    digestLayout(this, "SHA256", "SHA256 Hash Calculator", 64);
-    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "SHA-256 digest"}});
-    connect(Command1, &QPushButton::clicked, this, &SHA256::Command1_Click);
+void DigestWindow::cmdFile_Click() {
+    const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("Digest of a file"));
+    if (!fileName.isEmpty())
+        hashFile(fileName);
 }
 
-void SHA256::Command1_Click() {
-    Text2->setText(CSHA256().SHA256(Text1->text()));
+void DigestWindow::hashFile(const QString &fileName) {
+    const QString shownName = QFileInfo(fileName).fileName();
+    QProgressDialog progress(QStringLiteral("Working out the digest of \"%1\"...").arg(shownName),
+                             QStringLiteral("Cancel"), 0, 1000, this);
+    progress.setObjectName(QStringLiteral("Progress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500); // shown only for files that take a while
+    // A few updates a second keep the bar moving and Cancel answering; one for every block
+    // would repaint the bar a thousand times for a gigabyte.
+    QElapsedTimer sinceUpdate;
+    sinceUpdate.start();
+    const FileDigest result = DigestFile(m_kind, fileName, [&](qint64 done, qint64 total) {
+        if (sinceUpdate.elapsed() < 40)
+            return true;
+        sinceUpdate.restart();
+        progress.setValue(total > 0 ? int(std::min<qint64>(999, done * 1000 / total)) : 0);
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    if (result.cancelled)
+        return;
+    if (!result.problem.isEmpty()) {
+        ShowMessage(this, result.problem, MessageIcon::Critical);
+        return;
+    }
+    Text2->setText(result.digest);
+    lblSource->setText(QStringLiteral("Digest of the file \"%1\"").arg(shownName));
 }
+
+void DigestWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void DigestWindow::dropEvent(QDropEvent *event) {
+    const QString fileName = droppedFile(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    hashFile(fileName);
+}
+
+MD5Ch::MD5Ch(QWidget *parent)
+    : DigestWindow(DigestKind::MD5, "MD5Ch", "MD5 Hash Calculator", parent) {}
+
+SHA256::SHA256(QWidget *parent)
+    : DigestWindow(DigestKind::SHA256, "SHA256", "SHA256 Hash Calculator", parent) {}
 
 Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Base64String", QStringLiteral("Base64 to String"));
@@ -117,6 +239,8 @@ Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(Text1, 0, 0, 1, 2);
     optionRow(this, grid, Option1, QStringLiteral("Base64 to String"), Option2,
               QStringLiteral("String to Base64"));
+    cmbEncoding = encodingChoice(this, lblEncoding);
+    grid->addLayout(encodingRow(lblEncoding, cmbEncoding), grid->rowCount(), 0, 1, 2);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     DefaultButton(Command1);
     buttonRow(grid, {Command1});
@@ -125,12 +249,32 @@ Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Base64String::Command1_Click() {
-    silentErrorExit([&] {
-        if (Option1->isChecked())
-            setMultiLineText(Text2, Base64Decode(multiLineText(Text1)));
-        else if (Option2->isChecked())
-            setMultiLineText(Text2, Base64Encode(multiLineText(Text1)));
-    });
+    const TextEncoding encoding = chosenEncoding(cmbEncoding);
+    QString problem;
+    if (Option1->isChecked()) {
+        const Base64Decoded decoded = Base64Decode(multiLineText(Text1));
+        const DecodedText text = decodeText(decoded.bytes, encoding);
+        problem = !decoded.problem.isEmpty() ? decoded.problem : text.problem;
+        if (problem.isEmpty())
+            setMultiLineText(Text2, text.text);
+    } else if (Option2->isChecked()) {
+        // UTF-8 as the standard tool writes it, padded; the code page as it always was.
+        const EncodedText encoded = encodeText(multiLineText(Text1), encoding);
+        problem = encoded.problem;
+        QString base64 =
+            Base64Encode(encoded.bytes, encoding == TextEncoding::Utf8 ? Base64Padding::Padded
+                                                                       : Base64Padding::Unpadded);
+        // One line as long as a box lays it out at once; beyond that, lines of 76 as the
+        // base64 tool writes them, so that a pasted file shows in a moment.
+        if (base64.size() > LongestBase64Line)
+            base64 = Base64Lines(base64, 76);
+        if (problem.isEmpty())
+            setMultiLineText(Text2, base64);
+    }
+    if (!problem.isEmpty()) {
+        Text2->setPlainText(QString());
+        ShowMessage(this, problem);
+    }
 }
 
 hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
@@ -141,6 +285,8 @@ hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(Text1, 0, 0, 1, 2);
     optionRow(this, grid, Option1, QStringLiteral("Hex to Ascii"), Option2,
               QStringLiteral("Ascii to Hex"));
+    cmbEncoding = encodingChoice(this, lblEncoding);
+    grid->addLayout(encodingRow(lblEncoding, cmbEncoding), grid->rowCount(), 0, 1, 2);
     Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
     Command2 = CommandButton(QStringLiteral("Clear"), "Command2", this);
     DefaultButton(Command1);
@@ -150,15 +296,22 @@ hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
 }
 
 void hex2ascii::Command1_Click() {
-    silentErrorExit([&] {
-        QString text = multiLineText(Text1);
-        if (Option1->isChecked()) {
-            text.remove(QLatin1Char(' ')).remove(QLatin1Char('%')).remove(QLatin1Char(':'));
-            setMultiLineText(Text1, HexPairsToText(text));
-        } else if (Option2->isChecked()) {
-            setMultiLineText(Text1, TextToHexPairs(text));
-        }
-    });
+    const TextEncoding encoding = chosenEncoding(cmbEncoding);
+    QString text = multiLineText(Text1), problem;
+    if (Option1->isChecked()) {
+        text.remove(QLatin1Char(' ')).remove(QLatin1Char('%')).remove(QLatin1Char(':'));
+        const DecodedText decoded = decodeText(HexPairsToBytes(text), encoding);
+        problem = decoded.problem;
+        if (problem.isEmpty())
+            setMultiLineText(Text1, decoded.text);
+    } else if (Option2->isChecked()) {
+        const EncodedText encoded = encodeText(text, encoding);
+        problem = encoded.problem;
+        if (problem.isEmpty())
+            setMultiLineText(Text1, TextToHexPairs(encoded.bytes));
+    }
+    if (!problem.isEmpty())
+        ShowMessage(this, problem); // the box keeps what was typed
 }
 
 void hex2ascii::Command2_Click() {
@@ -229,13 +382,15 @@ CharacterNumber::CharacterNumber(QWidget *parent) : ToolWindow(parent) {
     Text3 = ResultBox("Text3", this);
     Label3->setBuddy(Text3);
     Command2 = CommandButton(QStringLiteral("Totally"), "Command2", this);
+    cmbEncoding = encodingChoice(this, lblEncoding);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(Text1, 1, 0, 1, 2);
-    grid->addWidget(Frame1, 2, 0);
-    grid->addWidget(Command2, 2, 1);
-    grid->addWidget(Label3, 3, 0, 1, 2);
-    grid->addWidget(Text3, 4, 0, 1, 2);
+    grid->addLayout(encodingRow(lblEncoding, cmbEncoding), 2, 0, 1, 2);
+    grid->addWidget(Frame1, 3, 0);
+    grid->addWidget(Command2, 3, 1);
+    grid->addWidget(Label3, 4, 0, 1, 2);
+    grid->addWidget(Text3, 5, 0, 1, 2);
     connect(Command1, &QPushButton::clicked, this, &CharacterNumber::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &CharacterNumber::Command2_Click);
 }
@@ -245,8 +400,15 @@ void CharacterNumber::Command1_Click() {
                        .arg(CountCharacter(multiLineText(Text1), Text2->text())));
 }
 
+// All the characters, as the chosen encoding counts them.
 void CharacterNumber::Command2_Click() {
-    Text3->setText(QStringLiteral("There are %1 characters.").arg(CountAll(multiLineText(Text1))));
+    const TextEncoding encoding = chosenEncoding(cmbEncoding);
+    const QString text = multiLineText(Text1);
+    if (const QString problem = encodeText(text, encoding).problem; !problem.isEmpty()) {
+        ShowMessage(this, problem);
+        return;
+    }
+    Text3->setText(QStringLiteral("There are %1 characters.").arg(characterCount(text, encoding)));
 }
 
 RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "common/tool_window.h"
+#include "text/digests.h"
 
 #include <span>
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,26 +18,42 @@ class QRadioButton;
 
 namespace zq {
 
+// The digest windows: the digest of the typed text, in the encoding chosen, or of a file
+// picked or dropped on the window.
+class DigestWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    DigestWindow(DigestKind kind, const char *name, const char *title, QWidget *parent);
+    QLineEdit *Text1, *Text2;
+    QPushButton *Command1, *cmdFile;
+    QLabel *lblEncoding, *lblSource;
+    QComboBox *cmbEncoding;
+    // Works out the digest of a file, with a progress bar and Cancel when it takes a while.
+    void hashFile(const QString &fileName);
+public slots:
+    void Command1_Click();
+    void cmdFile_Click();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    DigestKind m_kind;
+};
+
 // "MD5 Hash Calculator".
-class MD5Ch : public ToolWindow {
+class MD5Ch : public DigestWindow {
     Q_OBJECT
 public:
     explicit MD5Ch(QWidget *parent = nullptr);
-    QLineEdit *Text1, *Text2;
-    QPushButton *Command1;
-public slots:
-    void Command1_Click();
 };
 
 // "SHA256 Hash Calculator".
-class SHA256 : public ToolWindow {
+class SHA256 : public DigestWindow {
     Q_OBJECT
 public:
     explicit SHA256(QWidget *parent = nullptr);
-    QLineEdit *Text1, *Text2;
-    QPushButton *Command1;
-public slots:
-    void Command1_Click();
 };
 
 // "Base64 to String": either way.
@@ -45,6 +64,8 @@ public:
     QPlainTextEdit *Text1, *Text2;
     QRadioButton *Option1, *Option2;
     QPushButton *Command1;
+    QLabel *lblEncoding;
+    QComboBox *cmbEncoding;
 public slots:
     void Command1_Click();
 };
@@ -57,6 +78,8 @@ public:
     QPlainTextEdit *Text1;
     QRadioButton *Option1, *Option2;
     QPushButton *Command1, *Command2;
+    QLabel *lblEncoding;
+    QComboBox *cmbEncoding;
 public slots:
     void Command1_Click();
     void Command2_Click();
@@ -95,6 +118,8 @@ public:
     QGroupBox *Frame1;
     QLineEdit *Text2, *Text3;
     QPushButton *Command1, *Command2;
+    QLabel *lblEncoding;
+    QComboBox *cmbEncoding;
 public slots:
     void Command1_Click();
     void Command2_Click();

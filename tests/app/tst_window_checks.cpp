@@ -5,6 +5,7 @@
 #include "app/window_registry.h"
 #include "common/controls.h"
 #include "common/window_access.h"
+#include "modal_closer.h"
 #include "test_support.h"
 #include "window_test_support.h"
 
@@ -176,6 +177,7 @@ void TestWindowChecks::accessKeysClickTheirButtons() {
     QFETCH(QString, name);
     MessageRecorder messages;
     const auto window = shown(name);
+    ModalCloser closer(window.get()); // a button may open a file dialog
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
         const qsizetype marked = button->text().indexOf('&');
         if (marked < 0 || marked + 1 >= button->text().size() || !button->isVisible())

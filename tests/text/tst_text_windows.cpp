@@ -7,22 +7,39 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QUrl>
 
 #include <memory>
+
+namespace {
+constexpr const char *CodePage = "Windows-1252", *Utf8 = "UTF-8";
+}
 
 class TestTextWindows : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init() { m_folder = std::make_unique<TemporaryWorkingFolder>(); }
+    void init();
     void cleanup() { m_folder.reset(); }
-    void digestWindows();
+    void digests_data();
+    void digests();
+    void encodingRemembered();
+    void fileDigests_data();
+    void fileDigests();
+    void unreadableFile();
     void longPastedTextIsHashedWhole();
     void converters_data();
     void converters();
@@ -42,17 +59,139 @@ void TestTextWindows::initTestCase() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void TestTextWindows::digestWindows() {
-    const auto md5 = openWindow("MD5Ch");
-    typeAndEnter(md5.get(), "Text1", "abc");
-    QCOMPARE(textOf(md5.get(), "Text2"), QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
-    typeAndEnter(md5.get(), "Text1", "");
-    QCOMPARE(textOf(md5.get(), "Text2"), QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
-    const auto sha = openWindow("SHA256");
-    typeAndEnter(sha.get(), "Text1", " abc ");
-    QCOMPARE(
-        textOf(sha.get(), "Text2"),
-        QString::fromLatin1(QCryptographicHash::hash(" abc ", QCryptographicHash::Sha256).toHex()));
+void TestTextWindows::init() {
+    m_folder = std::make_unique<TemporaryWorkingFolder>();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentiqua", "Zentiqua").clear();
+}
+
+// Digests as md5sum and sha256sum give them for the text's bytes in the chosen encoding.
+void TestTextWindows::digests_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("digest");
+    QTest::addColumn<QString>("problem");
+    const auto row = [](const char *name, const char *window, const char *encoding,
+                        const char *text, const char *digest, const char *problem = "") {
+        QTest::newRow(name) << window << encoding << QString::fromUtf8(text) << digest << problem;
+    };
+    row("abc", "MD5Ch", CodePage, "abc", "900150983cd24fb0d6963f7d28e17f72");
+    row("empty", "MD5Ch", Utf8, "", "d41d8cd98f00b204e9800998ecf8427e");
+    row("accents utf-8", "MD5Ch", Utf8, "Grüße", "49c5f675b49037b6044b803ac9d1a6d7");
+    row("accents code page", "MD5Ch", CodePage, "Grüße", "2c987648c54e9054bf8c8c916b17d5c0");
+    // The euro sign is byte 80 of the code page, no longer the byte of the not sign.
+    row("euro", "MD5Ch", CodePage, "€", "8d39dd7eef115ea6975446ef4082951f");
+    row("not sign", "MD5Ch", CodePage, "¬", "20a7f30fb9f8e145422b66b3d4f4da70");
+    row("cjk emoji utf-8", "SHA256", Utf8, "日本😀",
+        "78d4df4d900de4faadaae8dfd572f93749c832ac905806eebcab34204d58a725");
+    row("accents sha utf-8", "SHA256", Utf8, "Grüße",
+        "f83e039796c6453a10f5519e39fd113901572316a1a8ea07cb525d2801dfd074");
+    row("cjk code page", "SHA256", CodePage, "a日本", "",
+        "Windows-1252 has no character \"日\" (character 2 of the text). Choose UTF-8 for this "
+        "text.");
+    row("emoji code page", "MD5Ch", CodePage, "€😀x", "",
+        "Windows-1252 has no character \"😀\" (character 2 of the text). Choose UTF-8 for this "
+        "text.");
+}
+
+void TestTextWindows::digests() {
+    QFETCH(QString, window);
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    QFETCH(QString, digest);
+    QFETCH(QString, problem);
+    const auto shown = openWindow(window);
+    choose(shown.get(), "cmbEncoding", encoding);
+    typeAndEnter(shown.get(), "Text1", "x"); // an earlier result a problem must not leave
+    MessageRecorder messages;
+    typeAndEnter(shown.get(), "Text1", text);
+    QCOMPARE(textOf(shown.get(), "Text2"), digest);
+    QCOMPARE(messages.messages.size(), problem.isEmpty() ? 0 : 1);
+    if (!problem.isEmpty())
+        QCOMPARE(messages.messages.front().text, problem);
+}
+
+// A choice of encoding holds for every text tool, in this run and the next.
+void TestTextWindows::encodingRemembered() {
+    const QStringList windows{"MD5Ch", "SHA256", "Base64String", "hex2ascii", "CharacterNumber"};
+    for (const QString &name : windows)
+        QCOMPARE(control<QComboBox>(openWindow(name).get(), "cmbEncoding")->currentText(),
+                 QString(CodePage));
+    for (const char *chosen : {Utf8, CodePage}) {
+        choose(openWindow("hex2ascii").get(), "cmbEncoding", chosen);
+        for (const QString &name : windows)
+            QCOMPARE(control<QComboBox>(openWindow(name).get(), "cmbEncoding")->currentText(),
+                     QString(chosen));
+    }
+}
+
+namespace {
+
+// Gives a file to a digest window as the user does: through the File... dialog, or by a drop.
+void giveFile(QWidget *window, const QString &fileName, bool drop) {
+    if (drop) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(fileName)});
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &dropped);
+        return;
+    }
+    const auto probe = onNextModal([fileName](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->selectFile(fileName);
+        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
+    });
+    click(window, "cmdFile");
+    QVERIFY(!probe->leftOpen);
+}
+
+} // namespace
+
+// Files hashed whole in blocks: the digest equals Qt's of the whole contents.
+void TestTextWindows::fileDigests_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("drop");
+    for (const char *window : {"MD5Ch", "SHA256"})
+        for (int size : {0, (2 << 20) + 77}) // empty; two blocks and a part
+            for (bool drop : {false, true})
+                QTest::addRow("%s %d bytes %s", window, size, drop ? "dropped" : "chosen")
+                    << window << size << drop;
+}
+
+void TestTextWindows::fileDigests() {
+    QFETCH(QString, window);
+    QFETCH(int, size);
+    QFETCH(bool, drop);
+    const QByteArray contents = writePatternedFile("data.bin", size);
+    QCOMPARE(contents.size(), size);
+    const auto shown = openWindow(window);
+    giveFile(shown.get(), QFileInfo("data.bin").absoluteFilePath(), drop);
+    const auto algorithm = window == "MD5Ch" ? QCryptographicHash::Md5 : QCryptographicHash::Sha256;
+    QCOMPARE(textOf(shown.get(), "Text2"),
+             QString::fromLatin1(QCryptographicHash::hash(contents, algorithm).toHex()));
+    QCOMPARE(textOf(shown.get(), "lblSource"), QStringLiteral("Digest of the file \"data.bin\""));
+    typeAndEnter(shown.get(), "Text1", "abc"); // the text's digest again, not the file's
+    QCOMPARE(textOf(shown.get(), "lblSource"), QString());
+}
+
+// A file that cannot be read says why, and the earlier result stays.
+void TestTextWindows::unreadableFile() {
+    const auto shown = openWindow("SHA256");
+    typeAndEnter(shown.get(), "Text1", "abc");
+    const QString before = textOf(shown.get(), "Text2");
+    MessageRecorder messages;
+    giveFile(shown.get(), QDir::currentPath(), true);
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages.front().text,
+             QStringLiteral("Cannot read \"%1\": file to open is a directory.")
+                 .arg(QDir::currentPath()));
+    QCOMPARE(messages.messages.front().icon, zq::MessageIcon::Critical);
+    QCOMPARE(textOf(shown.get(), "Text2"), before);
 }
 
 void TestTextWindows::longPastedTextIsHashedWhole() {
@@ -74,62 +213,79 @@ void TestTextWindows::longPastedTextIsHashedWhole() {
 void TestTextWindows::converters_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("encoding");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("output"); // in Text2, or in Text1 for the in-place windows
-    QTest::newRow("decode") << "Base64String"
-                            << "Option1"
-                            << "Zm9vYmFy"
-                            << "foobar";
-    QTest::newRow("decode padded") << "Base64String"
-                                   << "Option1"
-                                   << "Zm9vYg=="
-                                   << "foob";
-    QTest::newRow("encode") << "Base64String"
-                            << "Option2"
-                            << "foob"
-                            << "Zm9vYg";
-    QTest::newRow("encode lines") << "Base64String"
-                                  << "Option2"
-                                  << "a\nb"
-                                  << "YQ0KYg";
-    QTest::newRow("hex blanks") << "hex2ascii"
-                                << "Option1"
-                                << "48 65 6C 6C 6F"
-                                << "Hello";
-    QTest::newRow("hex percents") << "hex2ascii"
-                                  << "Option1"
-                                  << "48%65%6C%6C%6F"
-                                  << "Hello";
-    QTest::newRow("hex colons") << "hex2ascii"
-                                << "Option1"
-                                << "48:65:6C:6C:6F"
-                                << "Hello";
-    QTest::newRow("to hex") << "hex2ascii"
-                            << "Option2"
-                            << "Hello"
-                            << "48 65 6C 6C 6F ";
-    QTest::newRow("reverse") << "Reverse"
-                             << ""
-                             << "abc"
-                             << "cba";
-    QTest::newRow("reverse empty") << "Reverse"
-                                   << ""
-                                   << ""
-                                   << "";
+    QTest::addColumn<QString>("problem");
+    const auto row = [](const char *name, const char *window, const char *option,
+                        const char *encoding, const char *input, const char *output,
+                        const char *problem = "") {
+        QTest::newRow(name) << window << option << encoding << QString::fromUtf8(input)
+                            << QString::fromUtf8(output) << problem;
+    };
+    row("decode", "Base64String", "Option1", CodePage, "Zm9vYmFy", "foobar");
+    row("decode padded", "Base64String", "Option1", CodePage, "Zm9vYg==", "foob");
+    row("decode lines", "Base64String", "Option1", Utf8, "Zm9v\nYmFy\n", "foobar");
+    row("decode spaces", "Base64String", "Option1", Utf8, " Zm9v YmFy ", "foobar");
+    row("decode utf-8", "Base64String", "Option1", Utf8, "R3LDvMOfZQ==", "Grüße");
+    row("decode utf-8 as code page", "Base64String", "Option1", CodePage,
+        "R3LDvMOfZQ==", "GrÃ¼ÃŸe");
+    row("decode cjk emoji", "Base64String", "Option1", Utf8, "5pel5pys8J+YgA==", "日本😀");
+    row("decode not utf-8", "Base64String", "Option1", Utf8, "QUL/", "",
+        "These bytes are not UTF-8 text: byte 3 (FF in hexadecimal) cannot begin or continue a "
+        "character.");
+    row("decode outside alphabet", "Base64String", "Option1", Utf8, "Zm9v!mFy", "",
+        "Not Base64: \"!\" (character 5) is not one of its letters, digits, \"+\" and \"/\".");
+    row("decode padding inside", "Base64String", "Option1", Utf8, "Zm8=YmFy", "",
+        "Not Base64: padding \"=\" (character 4) comes before the end.");
+    row("decode wrong length", "Base64String", "Option1", Utf8, "Zm9vY", "",
+        "Not Base64: the last group has one character, too few for a byte.");
+    row("encode", "Base64String", "Option2", CodePage, "foob", "Zm9vYg");
+    row("encode lines", "Base64String", "Option2", CodePage, "a\nb", "YQ0KYg");
+    row("encode utf-8", "Base64String", "Option2", Utf8, "Grüße", "R3LDvMOfZQ==");
+    row("encode code page", "Base64String", "Option2", CodePage, "Grüße", "R3L832U");
+    row("encode lacking", "Base64String", "Option2", CodePage, "日", "",
+        "Windows-1252 has no character \"日\" (character 1 of the text). Choose UTF-8 for this "
+        "text.");
+    row("hex blanks", "hex2ascii", "Option1", CodePage, "48 65 6C 6C 6F", "Hello");
+    row("hex percents", "hex2ascii", "Option1", CodePage, "48%65%6C%6C%6F", "Hello");
+    row("hex colons", "hex2ascii", "Option1", CodePage, "48:65:6C:6C:6F", "Hello");
+    row("hex utf-8", "hex2ascii", "Option1", Utf8, "47 72 C3 BC C3 9F 65", "Grüße");
+    row("hex not utf-8", "hex2ascii", "Option1", Utf8, "47 FC", "47 FC",
+        "These bytes are not UTF-8 text: byte 2 (FC in hexadecimal) cannot begin or continue a "
+        "character.");
+    row("to hex", "hex2ascii", "Option2", CodePage, "Hello", "48 65 6C 6C 6F ");
+    row("to hex utf-8", "hex2ascii", "Option2", Utf8, "Grüße", "47 72 C3 BC C3 9F 65 ");
+    row("to hex euro", "hex2ascii", "Option2", CodePage, "€", "80 ");
+    row("to hex lacking", "hex2ascii", "Option2", CodePage, "a😀", "a😀",
+        "Windows-1252 has no character \"😀\" (character 2 of the text). Choose UTF-8 for this "
+        "text.");
+    row("reverse", "Reverse", "", "", "abc", "cba");
+    row("reverse empty", "Reverse", "", "", "", "");
 }
 
 void TestTextWindows::converters() {
     QFETCH(QString, window);
     QFETCH(QString, option);
+    QFETCH(QString, encoding);
     QFETCH(QString, input);
     QFETCH(QString, output);
+    QFETCH(QString, problem);
     const auto shown = openWindow(window);
+    const bool inPlace = window == "hex2ascii";
+    if (!inPlace) // an earlier result, which a problem must not leave
+        control<QPlainTextEdit>(shown.get(), "Text2")->setPlainText("old");
     setText(shown.get(), "Text1", input);
     if (!option.isEmpty())
         control<QRadioButton>(shown.get(), option)->click();
+    if (!encoding.isEmpty())
+        choose(shown.get(), "cmbEncoding", encoding);
+    MessageRecorder messages;
     click(shown.get(), "Command1");
-    const bool inPlace = window == "hex2ascii";
     QCOMPARE(textOf(shown.get(), inPlace ? "Text1" : "Text2"), output);
+    QCOMPARE(messages.messages.size(), problem.isEmpty() ? 0 : 1);
+    if (!problem.isEmpty())
+        QCOMPARE(messages.messages.front().text, problem);
     if (inPlace) {
         click(shown.get(), "Command2");
         QCOMPARE(textOf(shown.get(), "Text1"), QString());
@@ -163,6 +319,17 @@ void TestTextWindows::characterCounts() {
     QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("There are 5 characters."));
     typeAndEnter(window.get(), "Text2", "b");
     QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("There are 1 characters."));
+    // An emoji is one character in UTF-8, and one the code page lacks.
+    setText(window.get(), "Text1", QString::fromUtf8("a😀\nb"));
+    choose(window.get(), "cmbEncoding", Utf8);
+    click(window.get(), "Command2");
+    QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("There are 5 characters."));
+    choose(window.get(), "cmbEncoding", CodePage);
+    MessageRecorder messages;
+    click(window.get(), "Command2");
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY(messages.messages.front().text.contains(QString::fromUtf8("\"😀\" (character 2")));
+    QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("There are 5 characters."));
 }
 
 void TestTextWindows::passwords_data() {
