@@ -2,6 +2,8 @@
 
 #include "common/code_page.h"
 
+#include <QStringDecoder>
+
 namespace zq {
 namespace {
 
@@ -75,8 +77,10 @@ DecodedText decodeText(const QByteArray &bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::CodePage)
         return {fromCodePage(bytes), {}};
     const qsizetype bad = firstNonUtf8(bytes);
-    if (bad < 0)
-        return {QString::fromUtf8(bytes), {}};
+    if (bad < 0) // a byte-order mark is text like any other, kept as md5sum and base64 keep it
+        return {QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+                    .decode(bytes),
+                {}};
     return {{},
             QStringLiteral("These bytes are not UTF-8 text: byte %1 (%2 in hexadecimal) cannot "
                            "begin or continue a character.")

@@ -152,6 +152,7 @@ void TestText::utf8AgainstTheStandardTools_data() {
     QTest::newRow("emoji") << QStringLiteral("\U0001F600 \U0001F4A9 and \u20AC");
     QTest::newRow("NUL byte") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
     QTest::newRow("line breaks") << QStringLiteral("one\r\ntwo\r\n");
+    QTest::newRow("byte-order mark first") << QStringLiteral("\uFEFFx");
     QTest::newRow("empty") << QString();
 }
 
