@@ -46,7 +46,7 @@ QByteArray toCodePage(const QString &text) {
     const char16_t *s = reinterpret_cast<const char16_t *>(text.utf16());
     char *out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = s[i] < 0x80 ? static_cast<char>(s[i]) : encodeChar(s[i]);
+        out[i] = encodeChar(s[i]);
     return bytes;
 }
 

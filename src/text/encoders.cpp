@@ -239,7 +239,7 @@ Base64Decoded Base64Decode(const QString &text) {
             return {{},
                     notBase64(QStringLiteral("\"%1\" (character %2) is not one of its letters, "
                                              "digits, \"+\" and \"/\".")
-                                  .arg(text.mid(i, text[i].isHighSurrogate() ? 2 : 1))
+                                  .arg(characterAt(text, i))
                                   .arg(characterNumber(text, i)))};
         if (pads > 0)
             return {{},
@@ -247,10 +247,7 @@ Base64Decoded Base64Decode(const QString &text) {
                                   .arg(characterNumber(text, firstPad)))};
         group = group << 6 | std::uint32_t(value);
         if (++inGroup == 4) {
-            out[0] = static_cast<unsigned char>(group >> 16);
-            out[1] = static_cast<unsigned char>(group >> 8);
-            out[2] = static_cast<unsigned char>(group);
-            out += 3;
+            putThree(out, group);
             group = 0;
             inGroup = 0;
         }

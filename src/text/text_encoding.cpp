@@ -7,13 +7,6 @@
 namespace zq {
 namespace {
 
-// The text of the character at an index, both halves of a pair outside the basic plane.
-QString characterAt(const QString &text, qsizetype index) {
-    const bool pair = text[index].isHighSurrogate() && index + 1 < text.size() &&
-                      text[index + 1].isLowSurrogate();
-    return text.mid(index, pair ? 2 : 1);
-}
-
 // The length of a valid UTF-8 sequence that starts at `at`, or 0 when none does.
 qsizetype utf8SequenceLength(const unsigned char *b, qsizetype at, qsizetype size) {
     const unsigned char lead = b[at];
@@ -52,6 +45,12 @@ QString encodingName(TextEncoding encoding) {
                                           : QStringLiteral("Windows-1252");
 }
 
+QString characterAt(const QString &text, qsizetype index) {
+    const bool pair = text[index].isHighSurrogate() && index + 1 < text.size() &&
+                      text[index + 1].isLowSurrogate();
+    return text.mid(index, pair ? 2 : 1);
+}
+
 qsizetype characterNumber(const QString &text, qsizetype index) {
     qsizetype number = 0;
     for (qsizetype i = 0; i <= index && i < text.size(); ++i)
@@ -67,10 +66,11 @@ EncodedText encodeText(const QString &text, TextEncoding encoding) {
     if (outside < 0)
         return {toCodePage(text), {}};
     return {{},
-            QStringLiteral("Windows-1252 has no character \"%1\" (character %2 of the text). "
-                           "Choose UTF-8 for this text.")
-                .arg(characterAt(text, outside))
-                .arg(characterNumber(text, outside))};
+            QStringLiteral("%1 has no character \"%2\" (character %3 of the text). Choose %4 for "
+                           "this text.")
+                .arg(encodingName(TextEncoding::CodePage), characterAt(text, outside))
+                .arg(characterNumber(text, outside))
+                .arg(encodingName(TextEncoding::Utf8))};
 }
 
 DecodedText decodeText(const QByteArray &bytes, TextEncoding encoding) {

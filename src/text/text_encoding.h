@@ -28,6 +28,9 @@ struct DecodedText {
 };
 DecodedText decodeText(const QByteArray &bytes, TextEncoding encoding);
 
+// The character at a UTF-16 index: both halves of a pair outside the basic plane.
+QString characterAt(const QString &text, qsizetype index);
+
 // The place of the character at a UTF-16 index as a reader counts it: 1 for the first, a
 // character outside the basic plane (two UTF-16 units) counting one.
 qsizetype characterNumber(const QString &text, qsizetype index);
