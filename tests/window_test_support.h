@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,19 +150,34 @@ inline QString textOf(QWidget *window, const QString &name) {
     return control<QPlainTextEdit>(window, name)->toPlainText();
 }
 
+// The saved message: the tool's sentence, then the full path of the file in the working folder.
+inline QString savedMessage(const QString &sentence, const QString &fileName) {
+    return sentence + '\n' + QDir::toNativeSeparators(QDir::current().absoluteFilePath(fileName));
+}
+
+// How a box is marked: "error", "warning" or "" (read as typed).
+inline QString markOf(QWidget *window, const QString &box) {
+    return control(window, box)->property("inputState").toString();
+}
+
 // Types "Box=text" into each box, presses Enter in the first, then expects "Box=text" in each
-// box named in `shown`. Boxes to be shown start as "old", so a failure that writes nothing
-// shows as "old".
+// box named in `shown`, or "Box#error" (#warning) as the box's mark. Boxes to be shown start
+// as "old", so that a failure that leaves them as they were shows as "old".
 inline void verifyFormRow(const QString &windowName, const QStringList &typed,
                           const QStringList &shown) {
     const auto form = openWindow(windowName);
     for (const QString &expected : shown)
-        setText(form.get(), expected.section('=', 0, 0), "old");
+        if (!expected.contains('#'))
+            setText(form.get(), expected.section('=', 0, 0), "old");
     for (const QString &entry : typed)
         type(form.get(), entry.section('=', 0, 0), entry.section('=', 1));
     QTest::keyClick(control(form.get(), typed.value(0).section('=', 0, 0)), Qt::Key_Return);
-    for (const QString &expected : shown)
-        QCOMPARE(textOf(form.get(), expected.section('=', 0, 0)), expected.section('=', 1));
+    for (const QString &expected : shown) {
+        if (expected.contains('#'))
+            QCOMPARE(markOf(form.get(), expected.section('#', 0, 0)), expected.section('#', 1));
+        else
+            QCOMPARE(textOf(form.get(), expected.section('=', 0, 0)), expected.section('=', 1));
+    }
 }
 
 // Rows for verifyFormRow: the window, the boxes typed and the boxes expected.

@@ -39,8 +39,8 @@ About::About(QWidget *parent) : ToolWindow(parent) {
     Label4 = named(new ClickLabel(QStringLiteral("Homepage"), this), "Label4");
     Label4->makeLink();
     Label3 = named(new ClickLabel(QStringLiteral("Donation:"), this), "Label3");
-    Text1 = named(new QLineEdit(QStringLiteral("donate@zentiqua.app"), this), "Text1");
-    Text1->setReadOnly(true);
+    Text1 = ResultBox("Text1", this);
+    Text1->setText(QStringLiteral("donate@zentiqua.app"));
     Label2 = named(new ClickLabel(QStringLiteral("Copyright \u00A9 Zentiqua developers"), this),
                    "Label2");
     Label2->makeLink();

@@ -11,6 +11,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace zq {
@@ -28,9 +29,64 @@ QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength) {
     return box;
 }
 
+int LongestUsualResultWidth(const QWidget *result) {
+    return result->fontMetrics().horizontalAdvance(LongestUsualResult);
+}
+
+namespace {
+
+// Wide enough for any number the general format writes; the text margins and frame are what
+// the box's own size hint adds to its seventeen "x".
+void fitLongestNumber(QLineEdit *box) {
+    const int frame =
+        box->sizeHint().width() - 17 * box->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    box->setMinimumWidth(LongestUsualResultWidth(box) + frame + 1);
+}
+
+void showBeginning(QLineEdit *box);
+
+// Keeps a result box fitted when its size or font changes.
+class ResultFit : public QObject {
+public:
+    explicit ResultFit(QLineEdit *box) : QObject(box), m_box(box) { box->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::FontChange)
+            fitLongestNumber(m_box);
+        if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+            showBeginning(m_box);
+        return false;
+    }
+
+private:
+    QLineEdit *m_box;
+};
+
+// A result too long for its box shows its beginning, and the whole of it as its tooltip.
+void showBeginning(QLineEdit *box) {
+    box->setCursorPosition(0);
+    const int room = box->width() - (box->sizeHint().width() -
+                                     17 * box->fontMetrics().horizontalAdvance(QLatin1Char('x')));
+    const bool cut = box->fontMetrics().horizontalAdvance(box->text()) > room;
+    const bool wasCut = box->property("zqCutText").toBool();
+    if (cut && !wasCut)
+        box->setProperty("zqWholeTip", box->toolTip());
+    if (cut)
+        box->setToolTip(box->text());
+    else if (wasCut)
+        box->setToolTip(box->property("zqWholeTip").toString());
+    box->setProperty("zqCutText", cut);
+}
+
+} // namespace
+
 QLineEdit *ResultBox(const char *name, QWidget *parent) {
     auto *box = TextBox(name, parent);
     box->setReadOnly(true);
+    fitLongestNumber(box);
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { showBeginning(box); });
+    new ResultFit(box);
     return box;
 }
 

@@ -20,7 +20,12 @@ namespace zq {
 QPushButton *CommandButton(const QString &caption, const char *name, QWidget *parent);
 // A one-line box; without a maximum length it takes a text of any length.
 QLineEdit *TextBox(const char *name, QWidget *parent, int maxLength = 0);
-// A box that shows a result: read-only, yet its text can be selected and copied.
+// The longest result a number box usually shows: 15 digits in exponent form with a sign.
+inline const QString LongestUsualResult = QStringLiteral("-2.43290200817664E+306");
+int LongestUsualResultWidth(const QWidget *result);
+
+// A box that shows a result: read-only, yet its text can be selected and copied; wide enough
+// for the longest usual result. A longer text shows its beginning and is whole in the tooltip.
 QLineEdit *ResultBox(const char *name, QWidget *parent);
 QPlainTextEdit *MultiLineBox(const char *name, QWidget *parent, int widthTwips, int heightTwips);
 // A multi-line box that shows results: read-only, its text selectable by mouse and keyboard.

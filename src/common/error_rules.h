@@ -4,12 +4,16 @@
 
 namespace zq {
 
-// Runs a handler body; a calculation failure ends it at once and silently. Whatever the body
-// had written before the failure stays.
+// How many failures the error rules have caught so far: a window's computation that saw one
+// has failed, and empties its results.
+inline thread_local int caughtFailures = 0;
+
+// Runs a handler body; a calculation failure ends it at once and silently.
 template <class Body> void silentErrorExit(Body &&body) {
     try {
         body();
     } catch (const CalcError &) {
+        ++caughtFailures;
     }
 }
 

@@ -341,15 +341,23 @@ QString signedText(double x, int digits) {
 
 } // namespace
 
-double ParseNumber(const QString &text) {
+LeadingNumber ReadLeadingNumber(const QString &text) {
     BlankSkippingReader in(text);
+    if (in.atEnd())
+        return {0, NumberReading::Empty};
+    // What is left after the number decides how it was read.
+    auto readAs = [&in](double value) {
+        return LeadingNumber{value, in.atEnd() ? NumberReading::Whole : NumberReading::Leading};
+    };
     if (const char16_t first = in.peek(); first == u'&') {
         const int radix = radixOfLetter(in.peekSecond());
         if (radix == 0)
-            return 0;
+            return {0, NumberReading::Nothing};
         in.next();
         in.next();
-        return parseLeadingRadix(in, radix);
+        if (in.atEnd() || digitValue(in.peek(), radix) < 0)
+            return {0, NumberReading::Nothing};
+        return readAs(parseLeadingRadix(in, radix));
     }
 
     DecimalText number;
@@ -364,7 +372,8 @@ double ParseNumber(const QString &text) {
         readDigits(in, number, &DecimalText::fractionDigit, &anyDigit);
     }
     if (!anyDigit)
-        return 0;
+        return {0, NumberReading::Nothing};
+    bool overflow = false;
     if (isExponentMarker(in.peek())) {
         const char16_t afterMarker = in.peekSecond();
         if (isAsciiDigit(afterMarker) || afterMarker == u'+' || afterMarker == u'-') {
@@ -373,12 +382,17 @@ double ParseNumber(const QString &text) {
                 number.exponentSign(in.peek() == u'-');
                 in.next();
             }
+            if (!isAsciiDigit(in.peek()))
+                return {number.value(&overflow), NumberReading::Leading}; // "1e+": no exponent
             for (; !in.atEnd() && isAsciiDigit(in.peek()); in.next())
                 number.exponentDigit(static_cast<char>(in.peek()));
         }
     }
-    bool overflow = false;
-    return number.value(&overflow);
+    return readAs(number.value(&overflow));
+}
+
+double ParseNumber(const QString &text) {
+    return ReadLeadingNumber(text).value;
 }
 
 double ParseNumberStrict(const QString &text) {

@@ -8,6 +8,15 @@ namespace zq {
 // point, "&H"/"&O" read hexadecimal/octal, anything without a leading number reads as 0.
 double ParseNumber(const QString &text);
 
+// How ParseNumber read a text: all of it (blanks aside), only a leading part, no number at
+// all, or a text of nothing but blanks. The window marks every reading but the first.
+enum class NumberReading { Whole, Leading, Nothing, Empty };
+struct LeadingNumber {
+    double value = 0;
+    NumberReading reading = NumberReading::Empty;
+};
+LeadingNumber ReadLeadingNumber(const QString &text);
+
 // The whole text must be one number in the current locale's form (group separators in the
 // integer part, the locale's decimal separator, an exponent, or the "&H"/"&O" forms);
 // otherwise throws CalcError.

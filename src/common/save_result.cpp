@@ -13,11 +13,19 @@ namespace zq {
 
 namespace {
 
+QString fullPath(const QString &fileName) {
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
 bool reportFailure(QWidget *window, const QString &fileName, const QString &failure) {
-    const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
-    ShowMessage(window, QStringLiteral("Could not save to %1: %2").arg(path, failure),
+    ShowMessage(window, QStringLiteral("Could not save to %1: %2").arg(fullPath(fileName), failure),
                 MessageIcon::Critical);
     return false;
+}
+
+// The tool's own sentence, and on a line of its own where the file is.
+void reportSaved(QWidget *window, const QString &fileName, const QString &savedMessage) {
+    ShowMessage(window, savedMessage + QLatin1Char('\n') + fullPath(fileName));
 }
 
 } // namespace
@@ -27,7 +35,7 @@ bool SaveResultText(QWidget *window, const QString &fileName, const QStringList 
     const QString failure = appendResultRecord(fileName, lines);
     if (!failure.isEmpty())
         return reportFailure(window, fileName, failure);
-    ShowMessage(window, savedMessage);
+    reportSaved(window, fileName, savedMessage);
     return true;
 }
 
@@ -50,7 +58,7 @@ bool SaveResultLines(QWidget *window, const QString &fileName, qint64 lineCount,
             return false;
     }
     progress.reset();
-    ShowMessage(window, savedMessage);
+    reportSaved(window, fileName, savedMessage);
     return true;
 }
 

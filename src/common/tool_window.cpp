@@ -1,5 +1,6 @@
 #include "common/tool_window.h"
 
+#include "common/input_marks.h"
 #include "common/window_access.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ ToolWindow::ToolWindow(QWidget *parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
+    MakeNoteLine(this);
 }
 
 bool ToolWindow::Form_KeyDown(QKeyEvent *event) {
@@ -116,6 +118,7 @@ QMenu *ToolWindow::MenuBarMenu(const QString &caption) {
 void ToolWindow::showEvent(QShowEvent *event) {
     if (layout() && m_menuBar)
         layout()->setMenuBar(m_menuBar);
+    PlaceNoteLine(this);
     if (layout()) {
         layout()->setSizeConstraint(m_resizable ? QLayout::SetDefaultConstraint
                                                 : QLayout::SetFixedSize);
@@ -127,6 +130,7 @@ void ToolWindow::showEvent(QShowEvent *event) {
         NameBoxesAfterCaptions(this);
         if (helpHooks().describe)
             helpHooks().describe(this);
+        ReapplyInputMarks(this);
         FocusFirstInput(tabOrder);
     }
     QDialog::showEvent(event);

@@ -1,12 +1,16 @@
 #include "common/window_access.h"
 
+#include "common/controls.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 #include <QVariantMap>
 
 #include <climits>
@@ -15,6 +19,12 @@ namespace zq {
 
 void MarkResult(QWidget *control) {
     control->setProperty("zqResult", true);
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        // Wide enough for any number the general format writes; what it shows now is what it
+        // shows again when there is no result (the hypotenuse's "?").
+        label->setMinimumWidth(std::max(label->minimumWidth(), LongestUsualResultWidth(label) + 2));
+        label->setProperty("zqDesigned", label->text());
+    }
 }
 
 bool IsResult(const QWidget *control) {
@@ -119,29 +129,94 @@ void DescribeBoxes(QWidget *window,
     window->setProperty("zqBoxNames", described);
 }
 
+namespace {
+
+// The controls Tab visits, in their order.
+QList<QWidget *> tabChain(QWidget *window) {
+    QList<QWidget *> chain;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus))
+            chain << w;
+    return chain;
+}
+
+// Puts a caption above the box, in the box's place in the layout, as the box's label.
+void captionAbove(QWidget *box, const QString &text) {
+    QWidget *parent = box->parentWidget();
+    QLayout *layout = parent ? parent->layout() : nullptr;
+    if (!layout)
+        return;
+    auto *holder = new QWidget(parent);
+    auto *column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto *caption = new QLabel(text, holder);
+    caption->setObjectName(box->objectName() + QStringLiteral("Caption"));
+    holder->setSizePolicy(box->sizePolicy());
+    if (QLayoutItem *replaced = layout->replaceWidget(box, holder)) {
+        delete replaced;
+        column->addWidget(caption);
+        column->addWidget(box);
+        caption->setBuddy(box);
+        holder->show(); // made after the window was shown
+    } else {
+        delete holder;
+    }
+}
+
+} // namespace
+
+void CaptionColumn(QLabel *heading, const QList<QWidget *> &cells) {
+    for (QWidget *cell : cells)
+        cell->setProperty("zqColumnCaption", QVariant::fromValue<QObject *>(heading));
+}
+
+QLabel *ColumnCaptionOf(const QWidget *box) {
+    return qobject_cast<QLabel *>(box->property("zqColumnCaption").value<QObject *>());
+}
+
 void NameBoxesAfterCaptions(QWidget *window) {
     const QVariantMap described = window->property("zqBoxNames").toMap();
-    for (auto it = described.begin(); it != described.end(); ++it)
-        for (QWidget *box : window->findChildren<QWidget *>(it.key()))
-            box->setAccessibleName(it.value().toString());
     QList<QLabel *> captions;
     QList<QWidget *> named;
     for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->objectName() == QLatin1String("lblNote"))
+            continue; // the note line speaks of boxes, it names none
         if (label->buddy())
             named << label->buddy();
         else if (label->text().contains(QRegularExpression(QStringLiteral("[\\p{L}\\p{N}]"))) &&
                  label->isVisibleTo(window))
             captions << label; // a caption with words, not a sign or a bar
     }
+    // A box whose window names it gets a caption of that name; any other takes the caption
+    // beside it.
+    QList<QWidget *> toCaption;
     for (QWidget *box : window->findChildren<QWidget *>()) {
-        if (!isNamedBox(box) || named.contains(box) || !box->accessibleName().isEmpty() ||
+        if (!isNamedBox(box) || named.contains(box) || ColumnCaptionOf(box) ||
             !box->isVisibleTo(window))
             continue;
-        if (QLabel *caption = captionBeside(window, box, captions)) {
+        if (const auto name = described.find(box->objectName()); name != described.end()) {
+            box->setAccessibleName(name.value().toString());
+            toCaption << box;
+        } else if (QLabel *caption = captionBeside(window, box, captions)) {
             caption->setBuddy(box);
             captions.removeOne(caption);
         }
     }
+    for (auto it = described.begin(); it != described.end(); ++it)
+        for (QWidget *box : window->findChildren<QWidget *>(it.key()))
+            if (box->accessibleName().isEmpty())
+                box->setAccessibleName(it.value().toString());
+    if (toCaption.isEmpty())
+        return;
+    // Moving a box into its caption's holder moves it in the focus chain: put the chain back.
+    const QList<QWidget *> chain = tabChain(window);
+    for (QWidget *box : std::as_const(toCaption))
+        captionAbove(box, described.value(box->objectName()).toString());
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    if (window->layout())
+        window->layout()->activate(); // the captions take their places before the first paint
 }
 
 } // namespace zq

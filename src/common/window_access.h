@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QLabel;
 class QWidget;
 
 namespace zq {
@@ -14,6 +15,7 @@ namespace zq {
 // frame applies both when a window is first shown.
 
 // Marks a control that shows results (a list of results); read-only boxes are results anyway.
+// A label marked so shows its present text whenever there is no result.
 void MarkResult(QWidget *control);
 bool IsResult(const QWidget *control);
 
@@ -29,6 +31,11 @@ void FocusFirstInput(const QList<QWidget *> &tabOrder);
 // window is made, applied when it is first shown.
 void DescribeBoxes(QWidget *window,
                    std::initializer_list<std::pair<const char *, const char *>> names);
+
+// A column of boxes in a table takes its caption from the column's heading, and each box is
+// named for a screen reader after its row and column ("Pizza price").
+void CaptionColumn(QLabel *heading, const QList<QWidget *> &cells);
+QLabel *ColumnCaptionOf(const QWidget *box);
 
 // Every box without a caption of its own takes the caption beside it (left of it on its row,
 // else above it) as its buddy, so a screen reader names it after what the user sees.

@@ -1,12 +1,14 @@
 #include "convert/factor_converter.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -109,14 +111,22 @@ FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *p
     grid->addWidget(convertButton, 0, 1);
     grid->addWidget(sourceList, 1, 0);
     grid->addWidget(targetList, 1, 1);
-    grid->addWidget(resultBox, 2, 0, 1, 2);
+    // The result in the unit picked on the right, named beside it.
+    lblUnit = named(new QLabel(this), "lblUnit");
+    grid->addWidget(resultBox, 2, 0);
+    lblUnit->setMinimumHeight(resultBox->sizeHint().height()); // level with the box's text
+    grid->addWidget(lblUnit, 2, 1, Qt::AlignBottom);
     setTabOrder(inputBox, convertButton);
     setTabOrder(convertButton, sourceList);
     setTabOrder(sourceList, targetList);
     setTabOrder(targetList, resultBox);
 
     connect(convertButton, &QPushButton::clicked, this, &FactorConverter::Command1_Click);
+    connect(targetList, &QListWidget::currentRowChanged, this, [this](int row) {
+        lblUnit->setText(row >= 0 ? targetList->item(row)->text() : QString());
+    });
     Form_Load();
+    RecomputeOnChange(convertButton, {sourceList, targetList});
 }
 
 void FactorConverter::Form_Load() {
@@ -131,11 +141,15 @@ void FactorConverter::Form_Load() {
 }
 
 void FactorConverter::Command1_Click() {
+    const Computation computing(this);
     const double x = ReadNumberField(inputBox);
-    // A result beyond the double range leaves the result box as it was.
+    // A result beyond the double range empties the result box.
     silentErrorExit([&] {
-        const double result = convertUnits(m_table, std::size_t(sourceList->currentRow()),
-                                           std::size_t(targetList->currentRow()), x);
+        const double result =
+            RejectOnFailure({inputBox}, QStringLiteral("Too large to convert to this unit"), [&] {
+                return convertUnits(m_table, std::size_t(sourceList->currentRow()),
+                                    std::size_t(targetList->currentRow()), x);
+            });
         ShowNumber(resultBox, result);
     });
 }

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -14,7 +15,8 @@ namespace zq {
 struct FactorConverterDesign;
 
 // The one window behind the twelve factor-table converters (weight, volume, length, ...):
-// an input box, Convert, a source list on the left, a target list on the right, a result box.
+// an input box, Convert, a source list on the left, a target list on the right, a result box
+// with the target unit beside it.
 // Its controls carry the names of the converter it shows.
 class FactorConverter : public ToolWindow {
     Q_OBJECT
@@ -26,6 +28,7 @@ public:
     QListWidget *sourceList;
     QListWidget *targetList;
     QLineEdit *resultBox;
+    QLabel *lblUnit; // the target unit, beside the result
 
 public slots:
     void Form_Load();

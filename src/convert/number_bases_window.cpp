@@ -1,11 +1,13 @@
 #include "convert/number_bases_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "convert/number_bases.h"
 
 #include <QGridLayout>
@@ -15,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace zq {
 namespace {
@@ -51,15 +55,26 @@ HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     layout->addWidget(Text2);
 
     connect(Command1, &QPushButton::clicked, this, &HexDecA::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void HexDecA::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
         if (Option1->isChecked()) {
-            const std::optional<double> value = HexToDec(Text1->text());
+            std::optional<double> value;
+            try {
+                value = HexToDec(Text1->text());
+            } catch (const CalcError &) {
+                RejectInput(Text1, QStringLiteral("Hexadecimal digits only: 0 to 9 and A to F"));
+            }
+            ClearInputMark(Text1);
             setMultiLineText(Text2, value ? FormatNumberText(*value) : QString());
         } else if (Option2->isChecked()) {
-            setMultiLineText(Text2, DecToHex(ParseNumberStrict(Text1->text())));
+            const double n = ReadStrictNumber(Text1);
+            RequireRange(Text1, n, 0, std::numeric_limits<double>::max(),
+                         QStringLiteral("A number not below zero"));
+            setMultiLineText(Text2, DecToHex(n));
         }
     });
 }
@@ -67,6 +82,7 @@ void HexDecA::Command1_Click() {
 Binary::Binary(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Binary"));
     setWindowTitle(QStringLiteral("Binary to Number"));
+    DescribeBoxes(this, {{"Text1", "Number"}});
 
     Option1 = OptionButton(QStringLiteral("Binary to Number"), "Option1", this);
     Option2 = OptionButton(QStringLiteral("Number to Binary"), "Option2", this);
@@ -91,13 +107,23 @@ Binary::Binary(QWidget *parent) : ToolWindow(parent) {
     connect(Command1, &QPushButton::clicked, this, &Binary::Command1_Click);
 }
 
+// The one box holds the input and then the result: a failure marks it and keeps what was typed.
 void Binary::Command1_Click() {
     silentErrorExit([&] {
         const QString text = multiLineText(Text1);
-        if (Option1->isChecked())
-            setMultiLineText(Text1, FormatNumberText(onluk(text)));
-        else if (Option2->isChecked())
-            setMultiLineText(Text1, ToBinary(toInt32(ParseNumberStrict(text))));
+        if (Option1->isChecked()) {
+            double value = 0;
+            try {
+                value = onluk(text);
+            } catch (const CalcError &) {
+                RejectInput(Text1, QStringLiteral("Binary digits only"));
+            }
+            ClearInputMark(Text1);
+            setMultiLineText(Text1, FormatNumberText(value));
+        } else if (Option2->isChecked()) {
+            const double n = ReadRoundedNumber(Text1, -2147483648.0, 2147483647);
+            setMultiLineText(Text1, ToBinary(toInt32(n)));
+        }
     });
 }
 
@@ -127,7 +153,8 @@ SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
 }
 
 void SecondsMin::Command1_Click() {
-    silentErrorExit([&] { Text2->setText(SecondsToMinSec(ParseNumberStrict(Text1->text()))); });
+    const Computation computing(this);
+    silentErrorExit([&] { Text2->setText(SecondsToMinSec(ReadStrictNumber(Text1))); });
 }
 
 } // namespace zq

@@ -1,10 +1,12 @@
 #include "convert/temperature_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "convert/temperature.h"
 
 #include <QComboBox>
@@ -18,7 +20,8 @@ namespace zq {
 FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FahrenheitC"));
     setWindowTitle(QStringLiteral("Temperature Converter"));
-    DescribeBoxes(this, {{"Text2", "Temperature"}, {"Text1", "Converted temperatures"}});
+    DescribeBoxes(
+        this, {{"Text2", "Temperature"}, {"Combo1", "Scale"}, {"Text1", "Converted temperatures"}});
 
     Text2 = TextBox("Text2", this);
     Text2->setMinimumWidth(twips(1335));
@@ -41,6 +44,7 @@ FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
 
     connect(Command1, &QPushButton::clicked, this, &FahrenheitC::Command1_Click);
     Form_Load();
+    RecomputeOnChange(Command1, {Combo1});
 }
 
 void FahrenheitC::Form_Load() {
@@ -54,12 +58,13 @@ void FahrenheitC::Form_Load() {
 }
 
 void FahrenheitC::Command1_Click() {
+    Computation computing(this);
     silentErrorExit([&] {
         Text1->clear();
         const QString scale = Combo1->currentText();
         if (!temperatureScaleIndex(scale))
-            return;
-        const double x = ParseNumberStrict(Text2->text());
+            RejectInput(Combo1, QStringLiteral("A scale from the list"));
+        const double x = ReadStrictNumber(Text2);
         setMultiLineText(Text1, ConvertTemperature(scale, x));
     });
 }

@@ -1,12 +1,16 @@
 #include "everyday/calendar_windows.h"
 
+#include "common/calc_error.h"
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
+#include "common/date_text.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "everyday/calendar.h"
 
 #include <QAction>
@@ -27,6 +31,8 @@ const std::initializer_list<FormField> dayMonthYear = {{"Label1", QStringLiteral
                                                        {"Label2", QStringLiteral("Month"), "Text2"},
                                                        {"Label3", QStringLiteral("Year"), "Text3"}};
 
+const QString NoSuchDate = QStringLiteral("No such date");
+
 qint64 monotonicNanoseconds() {
     static QElapsedTimer clock = [] {
         QElapsedTimer started;
@@ -42,10 +48,11 @@ Hijri::Hijri(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Hijri"));
     setWindowTitle(QStringLiteral("Hijri to Gregorian"));
     DescribeBoxes(this, {{"Text4", "Converted date"}});
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
-                                       {"Label2", QStringLiteral("Month"), "Text2"},
-                                       {"Label3", QStringLiteral("Year"), "Text3"},
-                                       {nullptr, QString(), "Text4", {}, nullptr, true}});
+    const Form form =
+        FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
+                         {"Label2", QStringLiteral("Month"), "Text2"},
+                         {"Label3", QStringLiteral("Year"), "Text3"},
+                         {nullptr, QStringLiteral("Converted date"), "Text4", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
     Option1 = OptionButton(QStringLiteral("Hijri to Gregorian"), "Option1", this);
     Option2 = OptionButton(QStringLiteral("Gregorian to Hijri"), "Option2", this);
@@ -59,13 +66,17 @@ Hijri::Hijri(QWidget *parent) : ToolWindow(parent) {
     Save = MenuBarItem("Save", QStringLiteral("Save"));
     connect(Command1, &QPushButton::clicked, this, &Hijri::Command1_Click);
     connect(Save, &QAction::triggered, this, &Hijri::Save_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void Hijri::Command1_Click() {
+    const Computation computing(this);
     Text4->clear();
     silentErrorExit([&] {
-        Text4->setText(
-            ConvertHijriText(Text1->text(), Text2->text(), Text3->text(), Option1->isChecked()));
+        Text4->setText(RejectOnFailure({Text1, Text2, Text3}, NoSuchDate, [&] {
+            return ConvertHijriText(Text1->text(), Text2->text(), Text3->text(),
+                                    Option1->isChecked());
+        }));
     });
 }
 
@@ -79,10 +90,10 @@ void Hijri::Save_Click() {
 DateCalculate::DateCalculate(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DateCalculate"));
     setWindowTitle(QStringLiteral("Date Calculator"));
-    const Form form = FieldForm(
-        this, {{"Label1", QStringLiteral("First Date"), "Text1"},
-               {"Label2", QStringLiteral("Last Date"), "Text2"},
-               {"Label3", QStringLiteral("Elapsed / Remaining"), "Text3", {}, nullptr, true}});
+    const Form form = FieldForm(this, {{"Label1", QStringLiteral("First Date"), "Text1"},
+                                       {"Label2", QStringLiteral("Last Date"), "Text2"},
+                                       {"Label3", QStringLiteral("Elapsed / Remaining"), "Text3",
+                                        QStringLiteral("days"), "lblDays", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Command2 = ComputeButton(QStringLiteral("Calculate"), "Command2", this, form.grid);
     Label4 = NoteRow(QStringLiteral("Tip: Can type all manner of date format."), "Label4", this,
@@ -91,8 +102,19 @@ DateCalculate::DateCalculate(QWidget *parent) : ToolWindow(parent) {
 }
 
 void DateCalculate::Command2_Click() {
-    silentErrorExit(
-        [&] { Text3->setText(QString::number(DaysBetweenTexts(Text1->text(), Text2->text()))); });
+    const Computation computing(this);
+    silentErrorExit([&] {
+        bool dates = true;
+        for (QLineEdit *box : {Text1, Text2}) {
+            const bool date = ParseDateText(box->text()).has_value();
+            MarkInput(box, date ? InputState::Fine : InputState::Error,
+                      QStringLiteral("A date is needed"));
+            dates = dates && date;
+        }
+        if (!dates)
+            throw CalcError(CalcError::Kind::InvalidArgument, "not a date");
+        Text3->setText(QString::number(DaysBetweenTexts(Text1->text(), Text2->text())));
+    });
 }
 
 Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
@@ -110,9 +132,18 @@ Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Birthday::Command1_Click() {
+    const Computation computing(this);
     skipFailingSteps([&] {
-        setMultiLineText(
-            Text4, BirthdayText(Text1->text(), Text2->text(), Text3->text(), QDate::currentDate()));
+        const QDate today = QDate::currentDate();
+        const std::optional<QDate> birth = ParseDateText(
+            Text1->text() + QLatin1Char('/') + Text2->text() + QLatin1Char('/') + Text3->text());
+        if (!birth)
+            RejectAll({Text1, Text2, Text3}, NoSuchDate);
+        if (*birth > today)
+            RejectAll({Text1, Text2, Text3}, QStringLiteral("A birth date not after today"));
+        for (QLineEdit *box : {Text1, Text2, Text3})
+            ClearInputMark(box);
+        setMultiLineText(Text4, BirthdayText(Text1->text(), Text2->text(), Text3->text(), today));
     });
 }
 
@@ -120,19 +151,25 @@ Burclar::Burclar(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Burclar"));
     setWindowTitle(QStringLiteral("Zodiac Calculator"));
     DescribeBoxes(this, {{"Text3", "Zodiac sign"}});
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
-                                       {"Label2", QStringLiteral("Month"), "Text2"},
-                                       {nullptr, QString(), "Text3", {}, nullptr, true}});
+    const Form form =
+        FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
+                         {"Label2", QStringLiteral("Month"), "Text2"},
+                         {nullptr, QStringLiteral("Zodiac sign"), "Text3", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Burclar::Command1_Click);
 }
 
 void Burclar::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const std::uint8_t day = toByte(ReadStrictNumber(Text1));
-        const std::uint8_t month = toByte(ReadStrictNumber(Text2));
-        Text3->setText(BurcBul(day, month));
+        RequireNumbers({Text1, Text2});
+        const double day = ReadRoundedNumber(Text1, 1, 31);
+        const double month = ReadRoundedNumber(Text2, 1, 12);
+        // Any year will do to know the days of a month, as long as it has a 29 February.
+        if (!QDate(2000, int(month), int(day)).isValid())
+            RejectAll({Text1, Text2}, NoSuchDate);
+        Text3->setText(BurcBul(toByte(day), toByte(month)));
     });
 }
 

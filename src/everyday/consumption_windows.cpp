@@ -1,8 +1,10 @@
 #include "everyday/consumption_windows.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/text_boxes.h"
@@ -46,7 +48,7 @@ void roundedStep(QLineEdit *box, int places, const std::function<double()> &valu
     silentErrorExit([&] { ShowNumber(box, RoundHalfEven(value(), places)); });
 }
 
-double strict(const QLineEdit *box) {
+double strict(QLineEdit *box) {
     return ReadStrictNumber(box);
 }
 
@@ -55,8 +57,8 @@ double strict(const QLineEdit *box) {
 WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "WeightPlanet", QStringLiteral("Weight on Other Planets"));
     DescribeBoxes(this, {{"Text1", "Weight"}, {"Text2", "Weight on other planets"}});
-    const Form form =
-        FieldForm(this, {{nullptr, QString(), "Text1", QStringLiteral("kg"), "Label1"}});
+    const Form form = FieldForm(
+        this, {{nullptr, QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label1"}});
     Text1 = form.boxes[0];
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     Text2 = resultLines("Text2", this, form.grid, 3200, 2600);
@@ -64,6 +66,7 @@ WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
 }
 
 void WeightPlanet::Command1_Click() {
+    const Computation computing(this);
     Text2->clear();
     silentErrorExit([&] { setMultiLineText(Text2, WeightOnPlanetsText(strict(Text1))); });
 }
@@ -79,6 +82,7 @@ YearsPlanet::YearsPlanet(QWidget *parent) : ToolWindow(parent) {
 }
 
 void YearsPlanet::Command1_Click() {
+    const Computation computing(this);
     Text2->clear();
     silentErrorExit([&] { setMultiLineText(Text2, YearsOnPlanetsText(strict(Text1))); });
 }
@@ -125,6 +129,7 @@ Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
     connect(optLiters, &QRadioButton::clicked, this, &Mileage::optLiters_Click);
     connect(optUsGallons, &QRadioButton::clicked, this, &Mileage::optUsGallons_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &Mileage::cmdCalculate_Click);
+    RecomputeOnChange(cmdCalculate, {optKilometers, optMiles, optLiters, optUsGallons});
 }
 
 // Each choice brings its partner of the same system; the other system's options clear.
@@ -145,10 +150,21 @@ void Mileage::optUsGallons_Click() {
 }
 
 void Mileage::cmdCalculate_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const MileageTexts texts =
-            MileageText(toSingle(ParseNumber(txtDistance->text())),
-                        toSingle(ParseNumber(txtFuel->text())), optKilometers->isChecked());
+        const QString tooLarge = QStringLiteral("Too large to compute with");
+        const float distance = RejectOnFailure(
+            {txtDistance}, tooLarge, [&] { return toSingle(ReadLenientNumber(txtDistance)); });
+        const float fuel = RejectOnFailure({txtFuel}, tooLarge,
+                                           [&] { return toSingle(ReadLenientNumber(txtFuel)); });
+        // Both are divisors: miles per gallon, then gallons per hundred miles.
+        if (distance == 0)
+            RejectInput(txtDistance, QStringLiteral("A distance other than zero"));
+        if (fuel == 0)
+            RejectInput(txtFuel, QStringLiteral("An amount of fuel other than zero"));
+        const MileageTexts texts = RejectOnFailure({txtDistance, txtFuel}, tooLarge, [&] {
+            return MileageText(distance, fuel, optKilometers->isChecked());
+        });
         setMultiLineText(txtUsMpg, texts.usMpg);
         setMultiLineText(txtKpl, texts.kpl);
     });
@@ -171,7 +187,15 @@ UtilityConsumption::UtilityConsumption(const UtilityDesign &design, QWidget *par
 }
 
 void UtilityConsumption::Command1_Click() {
-    // Each step reads the boxes as they then stand; a failing step leaves its box.
+    // Each step reads the boxes as they then stand, so no step may run on a box a failed step
+    // left behind: unreadable input fails them all.
+    const Computation computing(this);
+    silentErrorExit([&] {
+        RequireNumbers({Text1, Text2});
+        RequireNonZero(Text1, QStringLiteral("A consumption other than zero"));
+    });
+    if (computing.failed())
+        return;
     roundedStep(Text3, 3, [&] {
         return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
     });
@@ -207,8 +231,15 @@ NaturalGas::NaturalGas(QWidget *parent) : ToolWindow(parent) {
 }
 
 void NaturalGas::Command1_Click() {
+    const Computation computing(this);
     if (Text3->text().isEmpty())
         Text3->setText(QStringLiteral("0"));
+    silentErrorExit([&] {
+        RequireNumbers({Text1, Text2, Text3});
+        RequireNonZero(Text1, QStringLiteral("A consumption other than zero"));
+    });
+    if (computing.failed())
+        return;
     roundedStep(Text4, 3, [&] {
         return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
     });
@@ -237,7 +268,10 @@ BassBoat::BassBoat(QWidget *parent) : ToolWindow(parent) {
 }
 
 void BassBoat::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
+        RequireNumbers({Text1, Text2, Text3});
+        RequireNonZero(Text3, QStringLiteral("A gear ratio other than zero"));
         ShowNumber(Text4,
                    RoundHalfEven(BoatSpeedMph(strict(Text1), strict(Text2), strict(Text3)), 2));
         ShowNumber(Text5, RoundHalfEven(MphToKph(strict(Text4)), 2));

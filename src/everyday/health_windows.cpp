@@ -1,11 +1,13 @@
 #include "everyday/health_windows.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "everyday/formulas.h"
 
 #include <QCheckBox>
@@ -15,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <limits>
 
 namespace zq {
 namespace {
@@ -47,6 +51,7 @@ const QString FahrenheitLevels =
     QStringLiteral("Caution = 80-90 °F\nExtreme Caution = 90-105 °F\nDanger = 105-130 °F\n"
                    "Extreme Danger = over 130 °F");
 const QString Male = QStringLiteral("Male");
+const QString TooLarge = QStringLiteral("Too large to compute with");
 const QString Female = QStringLiteral("Female");
 
 } // namespace
@@ -68,9 +73,12 @@ BodyMass::BodyMass(QWidget *parent) : ToolWindow(parent) {
     Label2 = measures.units[0], Label1 = measures.units[1];
     Text4 = TextBox("Text4", this);
     Label8 = Caption(QStringLiteral("in"), "Label8", this);
+    lblInches = Caption(QStringLiteral("Inches"), "lblInches", this);
+    lblInches->setBuddy(Text4);
+    grid->addWidget(lblInches, 3, 0);
     grid->addWidget(Text4, 3, 1);
     grid->addWidget(Label8, 3, 2);
-    for (QWidget *inches : {static_cast<QWidget *>(Text4), static_cast<QWidget *>(Label8)}) {
+    for (QWidget *inches : std::initializer_list<QWidget *>{Text4, Label8, lblInches}) {
         QSizePolicy policy = inches->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         inches->setSizePolicy(policy);
@@ -105,10 +113,12 @@ void BodyMass::Check1_Click() {
     Check2->setChecked(false);
     Label8->hide();
     Text4->hide();
+    lblInches->hide();
     Label1->setText(QStringLiteral("cm"));
     Label2->setText(QStringLiteral("kg"));
     for (QLineEdit *box : {Text1, Text2, Text4})
         box->clear();
+    EmptyResults(this); // the inputs it answered are gone
 }
 
 void BodyMass::Check2_Click() {
@@ -117,20 +127,32 @@ void BodyMass::Check2_Click() {
     Check1->setChecked(false);
     Label8->show();
     Text4->show();
+    lblInches->show();
     Label1->setText(QStringLiteral("ft"));
     Label2->setText(QStringLiteral("lbs"));
     for (QLineEdit *box : {Text1, Text2, Text4})
         box->clear();
+    EmptyResults(this); // the inputs it answered are gone
 }
 
 void BodyMass::Command1_Click() {
+    const Computation computing(this);
     for (QLabel *category : {Label3, Label4, Label5, Label6})
         setTextColor(category, Qt::black);
     silentErrorExit([&] {
+        const bool english = Check2->isChecked();
+        RequireNumbers({Text1, Text2});
         const double weight = ReadStrictNumber(Text1), height = ReadStrictNumber(Text2);
-        ShowNumber(Text3, MetricBmi(weight, height));
-        if (Check2->isChecked())
-            ShowNumber(Text3, EnglishBmi(weight, height, ReadStrictNumber(Text4)));
+        // Feet and inches: an empty inches box is no inches, said with a mark.
+        const double inches = !english                            ? 0
+                              : Text4->text().trimmed().isEmpty() ? ReadLenientNumber(Text4)
+                                                                  : ReadStrictNumber(Text4);
+        if (height == 0 && inches == 0)
+            RejectInput(Text2, QStringLiteral("A height other than zero"));
+        ShowNumber(Text3, RejectOnFailure({Text1, Text2}, TooLarge, [&] {
+                       return english ? EnglishBmi(weight, height, inches)
+                                      : MetricBmi(weight, height);
+                   }));
         const double shown = ReadStrictNumber(Text3);
         if (const auto band = BmiBand(toSingle(shown))) {
             QLabel *marked[] = {Label3, Label4, Label5};
@@ -159,8 +181,16 @@ BodySurface::BodySurface(QWidget *parent) : ToolWindow(parent) {
 }
 
 void BodySurface::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        showRounded(Text3, BodySurfaceArea(ParseNumber(Text1->text()), ParseNumber(Text2->text())),
+        const double weight = ReadLenientNumber(Text1), height = ReadLenientNumber(Text2);
+        // The formula takes fractional powers: no negative measures.
+        for (const auto &[box, value] : {std::pair{Text1, weight}, std::pair{Text2, height}})
+            RequireRange(box, value, 0, std::numeric_limits<double>::infinity(),
+                         QStringLiteral("A number not below zero"));
+        showRounded(Text3,
+                    RejectOnFailure({Text1, Text2}, TooLarge,
+                                    [&] { return BodySurfaceArea(weight, height); }),
                     2);
     });
 }
@@ -185,13 +215,25 @@ Creatinine::Creatinine(QWidget *parent) : ToolWindow(parent) {
                 "Label5", this, form.grid);
     Label5->setWordWrap(true);
     connect(Command1, &QPushButton::clicked, this, &Creatinine::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void Creatinine::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
+        RequireNumbers({Text1, Text2, Text3});
+        const double weight = ReadStrictNumber(Text1), age = ReadStrictNumber(Text2);
+        // The formula takes 140 less the age: from 140 on it has no clearance to give.
+        if (age >= 140)
+            RejectInput(Text2, QStringLiteral("An age below 140"));
+        const double serum =
+            RequireNonZero(Text3, QStringLiteral("A serum creatinine other than zero"));
         showRounded(Text4,
-                    CreatinineClearance(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
-                                        ReadStrictNumber(Text3), Option2->isChecked()),
+                    RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+                                    [&] {
+                                        return CreatinineClearance(weight, age, serum,
+                                                                   Option2->isChecked());
+                                    }),
                     2);
     });
 }
@@ -205,9 +247,11 @@ HeartRate::HeartRate(QWidget *parent) : ToolWindow(parent) {
     optionPair(this, form.grid, form.grid->rowCount(), Option1, Male, Option2, Female);
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &HeartRate::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void HeartRate::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
         showRounded(Text2, MaximumHeartRate(ReadStrictNumber(Text1), Option2->isChecked()), 0);
     });
@@ -231,6 +275,7 @@ HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
     connect(Option1, &QRadioButton::clicked, this, &HeatIndex::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &HeatIndex::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &HeatIndex::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void HeatIndex::Option1_Click() {
@@ -242,7 +287,9 @@ void HeatIndex::Option2_Click() {
 }
 
 void HeatIndex::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
+        RequireNumbers({Text1, Text2});
         const double t = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
         if (Option1->isChecked())
             showRounded(Text3, HeatIndexOf(t, r, false), 2);
@@ -268,6 +315,7 @@ WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
     connect(Option1, &QRadioButton::clicked, this, &WindChill::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &WindChill::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &WindChill::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void WindChill::Option1_Click() {
@@ -279,8 +327,11 @@ void WindChill::Option2_Click() {
 }
 
 void WindChill::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double t = ParseNumber(Text1->text()), v = ParseNumber(Text2->text());
+        const double t = ReadLenientNumber(Text1), v = ReadLenientNumber(Text2);
+        if (v < 0)
+            RejectInput(Text2, QStringLiteral("A speed not below zero"));
         if (Option1->isChecked())
             showRounded(Text3, WindChillOf(t, v, false), 3);
         else if (Option2->isChecked())

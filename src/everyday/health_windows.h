@@ -18,6 +18,7 @@ public:
     QCheckBox *Check1, *Check2;
     QLineEdit *Text1, *Text2, *Text4, *Text3;
     QLabel *Label1, *Label2, *Label8, *Label7;
+    QLabel *lblInches;                         // the inches box's caption, shown with it
     QLabel *Label3, *Label4, *Label5, *Label6; // the categories
     QPushButton *Command1;
 public slots:

@@ -1,8 +1,10 @@
 #include "finance/finance_windows.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
 #include "finance/interest.h"
@@ -12,15 +14,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+#include <limits>
+
 namespace zq {
 namespace {
 
 const QString Percent = QStringLiteral("%");
 const QString Months = QStringLiteral("months");
 
-double lenient(const QLineEdit *box) {
-    return ParseNumber(box->text());
-}
+const QString TooLarge = QStringLiteral("Too large to compute with");
+const QString NoTerm = QStringLiteral("A term other than zero");
+const double Unbounded = std::numeric_limits<double>::infinity();
 
 void showRounded(QLineEdit *box, double value) {
     ShowNumber(box, RoundHalfEven(value, 2));
@@ -43,9 +48,13 @@ AutoLoan::AutoLoan(QWidget *parent) : ToolWindow(parent) {
 }
 
 void AutoLoan::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double payment = AnnuityPayment(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
-                                              ReadStrictNumber(Text3));
+        RequireNumbers({Text1, Text2, Text3});
+        const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
+        const double term = RequireNonZero(Text3, NoTerm);
+        const double payment = RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+                                               [&] { return AnnuityPayment(amount, rate, term); });
         showRounded(Text4, payment);
         // The total is built from the payment as shown.
         const double shown = ReadStrictNumber(Text4), months = ReadStrictNumber(Text3);
@@ -69,9 +78,13 @@ Mortgage::Mortgage(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Mortgage::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double amount = ReadStrictNumber(Text1), years = ReadStrictNumber(Text2);
-        const double payment = MortgagePayment(amount, years, ReadStrictNumber(Text3));
+        RequireNumbers({Text1, Text2, Text3});
+        const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text3);
+        const double years = RequireNonZero(Text2, NoTerm);
+        const double payment = RejectOnFailure(
+            {Text1, Text2, Text3}, TooLarge, [&] { return MortgagePayment(amount, years, rate); });
         const double total = checkedFloat([=] { return payment * 12 * years; });
         const double interest = checkedFloat([=] { return total - amount; });
         Text4->setText(GroupedMoneyText(payment));
@@ -96,10 +109,15 @@ FinancialLease::FinancialLease(QWidget *parent) : ToolWindow(parent) {
 }
 
 void FinancialLease::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double months = ReadStrictNumber(Text4);
-        const double payment = LeasePayment(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
-                                            ReadStrictNumber(Text3), months);
+        RequireNumbers({Text1, Text2, Text3, Text4});
+        const double amount = ReadStrictNumber(Text1), residual = ReadStrictNumber(Text2);
+        const double rate = ReadStrictNumber(Text3);
+        const double months = RequireNonZero(Text4, NoTerm);
+        const double payment = RejectOnFailure({Text1, Text2, Text3, Text4}, TooLarge, [&] {
+            return LeasePayment(amount, residual, rate, months);
+        });
         // The total is the unrounded payment times the term.
         const double total = RoundHalfEven(checkedFloat([=] { return payment * months; }), 2);
         showRounded(Text5, payment);
@@ -120,9 +138,13 @@ CompoundInterest::CompoundInterest(QWidget *parent) : ToolWindow(parent) {
 }
 
 void CompoundInterest::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        showRounded(Text4, CompoundTotal(ReadStrictNumber(Text1), ReadStrictNumber(Text2),
-                                         ReadStrictNumber(Text3)));
+        RequireNumbers({Text1, Text2, Text3});
+        const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
+        const double years = ReadStrictNumber(Text3);
+        showRounded(Text4, RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+                                           [&] { return CompoundTotal(amount, rate, years); }));
     });
 }
 
@@ -141,11 +163,17 @@ SimpleInterest::SimpleInterest(QWidget *parent) : ToolWindow(parent) {
 }
 
 void SimpleInterest::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double amount = ReadStrictNumber(Text1);
-        const double interest =
-            SimpleInterestOf(amount, ReadStrictNumber(Text2), ReadStrictNumber(Text3));
-        const double total = checkedFloat([=] { return amount + interest; });
+        RequireNumbers({Text1, Text2, Text3});
+        const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
+        const double months = ReadStrictNumber(Text3);
+        const double interest = RejectOnFailure({Text1, Text2, Text3}, TooLarge, [&] {
+            return SimpleInterestOf(amount, rate, months);
+        });
+        const double total = RejectOnFailure({Text1, Text2, Text3}, TooLarge, [&] {
+            return checkedFloat([=] { return amount + interest; });
+        });
         showRounded(Text4, total);
         showRounded(Text5, interest);
     });
@@ -166,9 +194,21 @@ Depreciation::Depreciation(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Depreciation::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        ShowNumber(Text5, DoubleDecliningBalance(lenient(Text1), lenient(Text2), lenient(Text3),
-                                                 lenient(Text4)));
+        const double cost = ReadLenientNumber(Text1), salvage = ReadLenientNumber(Text2);
+        const double life = ReadLenientNumber(Text3), period = ReadLenientNumber(Text4);
+        RequireRange(Text1, cost, 0, Unbounded, QStringLiteral("A cost not below zero"));
+        RequireRange(Text2, salvage, 0, Unbounded, QStringLiteral("A value not below zero"));
+        RequireRange(Text3, life, std::numeric_limits<double>::denorm_min(), Unbounded,
+                     QStringLiteral("A life above zero"));
+        if (period != std::floor(period))
+            RejectInput(Text4, QStringLiteral("A whole period from 1 to the asset's life"));
+        RequireRange(Text4, period, 1, life,
+                     QStringLiteral("A whole period from 1 to the asset's life"));
+        ShowNumber(Text5, RejectOnFailure({Text1, Text2, Text3, Text4}, TooLarge, [&] {
+                       return DoubleDecliningBalance(cost, salvage, life, period);
+                   }));
     });
 }
 
@@ -185,8 +225,18 @@ GrowthRate::GrowthRate(QWidget *parent) : ToolWindow(parent) {
 }
 
 void GrowthRate::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        showRounded(Text4, GrowthRatePercent(lenient(Text1), lenient(Text2), lenient(Text3)));
+        const double present = ReadLenientNumber(Text1), past = ReadLenientNumber(Text2);
+        const double periods = ReadLenientNumber(Text3);
+        if (past == 0)
+            RejectInput(Text2, QStringLiteral("A past figure other than zero"));
+        if (periods == 0)
+            RejectInput(Text3, QStringLiteral("A number of periods other than zero"));
+        // A fractional root of a negative ratio has no real value.
+        showRounded(Text4,
+                    RejectOnFailure({Text1, Text2}, QStringLiteral("Both figures of the same sign"),
+                                    [&] { return GrowthRatePercent(present, past, periods); }));
     });
 }
 
@@ -205,13 +255,25 @@ Profit::Profit(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Profit::Command1_Click() {
+    const Computation computing(this);
     // Each step reads what the step before has shown.
     silentErrorExit([&] {
-        showRounded(Text3, GrossProfit(ReadStrictNumber(Text1), ReadStrictNumber(Text2)));
+        RequireNumbers({Text1, Text2});
+        const double margin = ReadStrictNumber(Text2);
+        showRounded(Text3, RejectOnFailure({Text1, Text2}, TooLarge, [&] {
+                        return GrossProfit(ReadStrictNumber(Text1), margin);
+                    }));
         const double revenue = ReadStrictNumber(Text1), profit = ReadStrictNumber(Text3);
         showRounded(Text4, checkedFloat([=] { return revenue - profit; }));
         const double cost = ReadStrictNumber(Text4);
-        showRounded(Text5, checkedFloat([=] { return profit / cost * 100; }));
+        // With no cost there is no mark-up: the profit and the cost still stand.
+        try {
+            showRounded(Text5, checkedFloat([=] { return profit / cost * 100; }));
+        } catch (const CalcError &) {
+            Text5->clear();
+            MarkInput(Text2, InputState::Warning,
+                      QStringLiteral("No mark-up: at this margin the cost is zero"));
+        }
     });
 }
 

@@ -1,6 +1,7 @@
 #include "finance/loans.h"
 
 #include "common/float_faults.h"
+#include "common/number_rules.h"
 
 #include <QLocale>
 
@@ -15,6 +16,9 @@ double AnnuityPayment(double amount, double annualRate, double months) {
 double LeasePayment(double amount, double residual, double annualRate, double months) {
     return checkedFloat([=] {
         const double r = annualRate / 1200;
+        // Without interest the formula is 0/0; its limit is the amount paid off evenly.
+        if (r == 0)
+            return (amount - residual) / months;
         const double f = std::pow(1 + r, months);
         return (amount * r * f - residual * r) / (f - 1);
     });
@@ -30,7 +34,9 @@ double MortgagePayment(double amount, double years, double annualRate) {
 }
 
 QString GroupedMoneyText(double x) {
-    return QLocale().toString(x, 'f', 2);
+    // What rounds to zero is written "0.00", never "-0.00".
+    const double rounded = RoundHalfEven(x, 2);
+    return QLocale().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
 }
 
 } // namespace zq

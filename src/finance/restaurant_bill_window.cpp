@@ -1,15 +1,17 @@
 #include "finance/restaurant_bill_window.h"
 
 #include "common/code_page.h"
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/date_text.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
+#include "common/input_marks.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "finance/restaurant_bill.h"
 
 #include <QCheckBox>
@@ -81,7 +83,10 @@ const std::vector<const MenuRow *> &rowsInCheckOrder() {
 MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MenuTracking"));
     setWindowTitle(QStringLiteral("Restaurant Bill Calculator"));
-    DescribeBoxes(this, {{"Text1", "Total"}, {"Text2", "Discount"}});
+    DescribeBoxes(this, {{"Text55", "Tipping"},
+                         {"Text59", "Discount"},
+                         {"Text1", "Total"},
+                         {"Text2", "Discounted"}});
     setCloseOnEscape(false);
 
     QGroupBox *menu = frame(QStringLiteral("Menu"), "Frame1", this);
@@ -90,7 +95,12 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     for (const GroupDesign &group : Groups) {
         QGroupBox *groupFrame = frame(QLatin1String(group.caption), group.frameName, menu);
         auto *rows = new QGridLayout(groupFrame);
-        int row = 0;
+        // Column headings over the quantities and prices of the group.
+        QLabel *quantities = Caption(QStringLiteral("Qnty"), nullptr, groupFrame);
+        QLabel *prices = Caption(QStringLiteral("Price"), nullptr, groupFrame);
+        rows->addWidget(quantities, 0, 1);
+        rows->addWidget(prices, 0, 2);
+        int row = 1;
         for (const MenuRow &menuRow : MenuRows()) {
             if (menuRow.group != group.group)
                 continue;
@@ -104,6 +114,10 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
             m_checks[menuRow.check] = check;
             m_boxes[menuRow.quantityBox] = quantity;
             m_boxes[menuRow.priceBox] = price;
+            CaptionColumn(quantities, {quantity});
+            CaptionColumn(prices, {price});
+            quantity->setAccessibleName(menuRow.captionText() + QStringLiteral(" quantity"));
+            price->setAccessibleName(menuRow.captionText() + QStringLiteral(" price"));
             rows->addWidget(check, row, 0);
             const bool other = menuRow.caption == u"Other";
             rows->addWidget(other ? captionedBox(QStringLiteral("Qnty"), quantity, groupFrame)
@@ -159,8 +173,10 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     Text57 = TextBox("Text57", this);
     Text58 = TextBox("Text58", this);
     Text100 = TextBox("Text100", this);
-    for (QLineEdit *holder : {Text56, Text57, Text58, Text100})
+    for (QLineEdit *holder : {Text56, Text57, Text58, Text100}) {
         holder->hide();
+        MarkResult(holder); // what the window keeps, not what the user types
+    }
 
     Command1 = CommandButton(QStringLiteral("Total"), "Command1", this);
     Command2 = CommandButton(QStringLiteral("Save"), "Command2", this);
@@ -211,6 +227,13 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
 }
 
 void MenuTracking::Command1_Click() {
+    // The total answers the ticked rows, the tip or discount and their percentages.
+    QList<QWidget *> inputs = {Check30, Check6, Text55, Text59};
+    for (const auto &[number, check] : m_checks)
+        inputs << check;
+    for (const auto &[number, box] : m_boxes)
+        inputs << box;
+    Computation computing(this, {Text1, Text2, Text56, Text57}, inputs);
     // Rows are visited in the order of their check boxes' numbers.
     double sum = 0;
     for (const MenuRow *row : rowsInCheckOrder()) {
@@ -219,10 +242,17 @@ void MenuTracking::Command1_Click() {
             continue;
         const QString price = menuBox(row->priceBox)->text();
         if (price.isEmpty()) {
+            MarkInput(menuBox(row->priceBox), InputState::Error,
+                      QStringLiteral("A unit price is needed"));
+            computing.fail();
             ShowMessage(this, QStringLiteral("You have selected but not enter the Unit Price: ") +
                                   check->text());
             continue;
         }
+        // A row that cannot be read would be left out of the total without a word.
+        silentErrorExit([&] {
+            RequireNumbers({menuBox(row->quantityBox), menuBox(row->priceBox)});
+        });
         const double amount = BillRowAmount(menuBox(row->quantityBox)->text(), price);
         silentErrorExit([&] { sum = checkedFloat([=] { return sum + amount; }); });
     }
@@ -230,6 +260,8 @@ void MenuTracking::Command1_Click() {
                      [&] { ShowNumber(Text56, sum); }, [&] { ShowNumber(Text57, sum); });
     skipFailingSteps([&] {
         if (Check30->isChecked() && Text55->text().isEmpty()) {
+            MarkInput(Text55, InputState::Error, QStringLiteral("A percentage is needed"));
+            computing.fail();
             ShowMessage(this, QStringLiteral("You have selected the ") + Check30->text() +
                                   QStringLiteral(" but not enter the percentage!"));
         } else if (Check30->isChecked()) {
@@ -240,6 +272,8 @@ void MenuTracking::Command1_Click() {
     });
     skipFailingSteps([&] {
         if (Check6->isChecked() && Text59->text().isEmpty()) {
+            MarkInput(Text59, InputState::Error, QStringLiteral("A percentage is needed"));
+            computing.fail();
             ShowMessage(this, QStringLiteral(
                                   "You have selected the Discount but not enter the Percentage!"));
         } else if (Check6->isChecked()) {

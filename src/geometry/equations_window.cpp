@@ -1,7 +1,9 @@
 #include "geometry/equations_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -43,7 +45,11 @@ QLabel *sign(const QString &text, const char *name, QWidget *parent) {
 EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("EquationSolver"));
     setWindowTitle(QStringLiteral("Equation Solver"));
-    DescribeBoxes(this, {{"Text4", "a"}, {"Text3", "b"}, {"Text2", "c"}, {"Text1", "Working"}});
+    DescribeBoxes(this, {{"Text4", "a"},
+                         {"Combo1", "Operation"},
+                         {"Text3", "b"},
+                         {"Text2", "c"},
+                         {"Text1", "Working"}});
     Text4 = termBox("Text4", this);
     Label2 = sign(QStringLiteral("X"), "Label2", this);
     Combo1 = EditableComboBox("Combo1", this);
@@ -67,6 +73,7 @@ EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     connect(Command1, &QPushButton::clicked, this, &EquationSolver::Command1_Click);
     connect(save, &QAction::triggered, this, &EquationSolver::save_Click);
     Form_Load();
+    RecomputeOnChange(Command1, {Combo1});
 }
 
 void EquationSolver::Form_Load() {
@@ -77,10 +84,24 @@ void EquationSolver::Form_Load() {
 }
 
 void EquationSolver::Command1_Click() {
+    const Computation computing(this);
     Text1->clear();
     skipFailingSteps([&] {
-        setMultiLineText(Text1, SolveLinearEquation(Text4->text(), Combo1->currentText(),
-                                                    Text3->text(), Text2->text()));
+        const QString op = Combo1->currentText();
+        if (Combo1->findText(op, Qt::MatchExactly) < 0)
+            RejectInput(Combo1, QStringLiteral("An operator from the list: + - * /"));
+        // b and c may be left empty: they count as 0.
+        const double b = ReadLenientNumber(Text3, 0, EmptyBox::Optional);
+        ReadLenientNumber(Text2, 0, EmptyBox::Optional);
+        RequireNonZero(Text4, QStringLiteral("A number other than zero"));
+        if (op == QLatin1String("*") && b == 0)
+            RejectInput(Text3, QStringLiteral("A number other than zero: it divides"));
+        setMultiLineText(Text1, RejectOnFailure({Text4, Text3, Text2},
+                                                QStringLiteral("Too large to compute with"), [&] {
+                                                    return SolveLinearEquation(Text4->text(), op,
+                                                                               Text3->text(),
+                                                                               Text2->text());
+                                                }));
     });
 }
 
@@ -93,11 +114,10 @@ void EquationSolver::save_Click() {
 QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("QuadraticEq"));
     setWindowTitle(QStringLiteral("Quadratic Equation Solver"));
-    DescribeBoxes(this,
-                  {{"txtA", "a"}, {"txtB", "b"}, {"txtC", "c"}, {"txtNum", "Right-hand side"}});
     Label6 = sign(QStringLiteral("a"), "Label6", this);
     Label8 = sign(QStringLiteral("b"), "Label8", this);
     Label9 = sign(QStringLiteral("c"), "Label9", this);
+    auto *rightSide = Caption(QStringLiteral("Right-hand side"), "lblRightSide", this);
     txtA = termBox("txtA", this, 10);
     Label1 = sign(QStringLiteral("x"), "Label1", this);
     Label2 = sign(QStringLiteral("2"), "Label2", this);
@@ -119,11 +139,14 @@ QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     lblRoot2 = Caption(QString(), "lblRoot2", this);
     lblDoubleRoot = Caption(QString(), "lblDoubleRoot", this);
     lblDoubleRoot->hide();
+    for (QLabel *result : {lblState, lblRoot1, lblRoot2, lblDoubleRoot})
+        MarkResult(result);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label6, 0, 0);
     grid->addWidget(Label8, 0, 4);
     grid->addWidget(Label9, 0, 7);
+    grid->addWidget(rightSide, 0, 9);
     const std::initializer_list<QWidget *> line = {txtA,   Label1, Label2, Label3, txtB,
                                                    Label4, Label5, txtC,   Label7, txtNum};
     int column = 0;
@@ -145,6 +168,10 @@ QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     connect(txtB, &QLineEdit::textChanged, this, &QuadraticEq::txtB_Change);
     connect(txtC, &QLineEdit::textChanged, this, &QuadraticEq::txtC_Change);
     txtNum->installEventFilter(this);
+    Label6->setBuddy(txtA);
+    Label8->setBuddy(txtB);
+    Label9->setBuddy(txtC);
+    rightSide->setBuddy(txtNum);
 }
 
 void QuadraticEq::keepDigitsAndMinus(QLineEdit *box) {
@@ -188,15 +215,25 @@ bool QuadraticEq::eventFilter(QObject *watched, QEvent *event) {
 
 void QuadraticEq::cmdSolve_Click() {
     // A right-hand side beyond 16 bits or a discriminant beyond the currency range is
-    // rejected before any label changes.
+    // rejected, and the labels emptied.
+    Computation computing(this);
     silentErrorExit([&] {
-        const double a = txtA->text().isEmpty() ? 1 : ParseNumber(txtA->text());
-        const double b = txtB->text().isEmpty() ? 1 : ParseNumber(txtB->text());
-        const double c = ParseNumber(txtC->text());
-        const std::int16_t k = toInt16(ParseNumber(txtNum->text()));
-        const QuadraticSolution solution = SolveQuadratic(a, b, c, k);
+        // An empty a or b means a coefficient of 1 (x² + x); c and the right-hand side may be
+        // left empty for 0.
+        const double a = ReadLenientNumber(txtA, 1);
+        const double b = ReadLenientNumber(txtB, 1);
+        const double c = ReadLenientNumber(txtC, 0, EmptyBox::Optional);
+        const double k = RoundHalfEven(ReadLenientNumber(txtNum, 0, EmptyBox::Optional));
+        RequireRange(txtNum, k, -32768, 32767,
+                     QStringLiteral("A whole number from -32768 to 32767"));
+        const QuadraticSolution solution =
+            RejectOnFailure({txtA, txtB, txtC, txtNum}, QStringLiteral("Too large to compute with"),
+                            [&] { return SolveQuadratic(a, b, c, toInt16(k)); });
         switch (solution.verdict) {
         case QuadraticVerdict::NotQuadratic:
+            MarkInput(txtA, InputState::Error, QStringLiteral("A number other than zero"));
+            computing.fail();
+            computing.keep(lblState);
             lblState->setText(QStringLiteral("This isn't a quadratic equation."));
             return;
         case QuadraticVerdict::NoRealRoot:
@@ -261,6 +298,8 @@ Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
     lblSolutionX = Caption(QString(), "lblSolutionX", this);
     Label13 = sign(QStringLiteral("y ="), "Label13", this);
     lblSolutionY = Caption(QString(), "lblSolutionY", this);
+    MarkResult(lblSolutionX);
+    MarkResult(lblSolutionY);
     grid->addWidget(cmdCalculate, 2, 0, 1, 8, Qt::AlignHCenter);
     grid->addWidget(Label12, 3, 0);
     grid->addWidget(lblSolutionX, 3, 1, 1, 7);
@@ -277,13 +316,19 @@ Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Simultaneous::cmdCalculate_Click() {
+    Computation computing(this);
     lblSolutionX->clear();
     lblSolutionY->clear();
     silentErrorExit([&] {
-        const auto solution = SolveSimultaneous(ReadStrictNumber(txtA), ReadStrictNumber(txtB),
-                                                ReadStrictNumber(txtH), ReadStrictNumber(txtC),
-                                                ReadStrictNumber(txtD), ReadStrictNumber(txtK));
+        RequireNumbers({txtA, txtB, txtH, txtC, txtD, txtK});
+        const auto solution = RejectOnFailure(
+            {txtA, txtB, txtH, txtC, txtD, txtK}, QStringLiteral("Too large to compute with"), [&] {
+                return SolveSimultaneous(ReadStrictNumber(txtA), ReadStrictNumber(txtB),
+                                         ReadStrictNumber(txtH), ReadStrictNumber(txtC),
+                                         ReadStrictNumber(txtD), ReadStrictNumber(txtK));
+            });
         if (!solution) {
+            computing.fail();
             ShowMessage(this, QStringLiteral("The equations are parallel!"));
             return;
         }

@@ -1,10 +1,12 @@
 #include "geometry/shape_calculator.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -49,7 +51,7 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     : ToolWindow(parent), m_table(shapeTable(design.kind)) {
     setObjectName(QLatin1String(design.windowName));
     setWindowTitle(QLatin1String(design.caption));
-    DescribeBoxes(this, {{"Text5", "Result"}});
+    DescribeBoxes(this, {{"Combo1", "Shape"}, {"Text5", "Result"}});
     Combo1 = EditableComboBox("Combo1", this);
     Label1 = Caption(QString(), "Label1", this);
     Text1 = TextBox("Text1", this);
@@ -121,18 +123,39 @@ void ShapeCalculator::showInputsOf(const Shape &shape) {
 void ShapeCalculator::Combo1_Click() {
     if (const Shape *shape = findShape(m_table, Combo1->currentText()))
         showInputsOf(*shape);
-    for (QLineEdit *box : {Text1, Text2, Text3, Text4})
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4}) {
         box->clear();
-    Text5->clear();
+        ClearInputMark(box);
+    }
+    EmptyResults(this);
 }
 
 void ShapeCalculator::Command1_Click() {
-    const Shape *shape = findShape(m_table, Combo1->currentText());
-    if (!shape)
-        return;
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double result = computeShape(
-            *shape, {QString(), Text1->text(), Text2->text(), Text3->text(), Text4->text()});
+        const Shape *shape = findShape(m_table, Combo1->currentText());
+        if (!shape)
+            RejectInput(Combo1, QStringLiteral("A shape from the list"));
+        // Each box the shape uses is read as the shape reads it, and marked so.
+        QLineEdit *boxes[] = {nullptr, Text1, Text2, Text3, Text4};
+        QList<QWidget *> used;
+        for (const ShapeInput &input : shape->inputs) {
+            if (input.box == 0)
+                continue;
+            used.push_back(boxes[input.box]);
+            if (input.reading == ShapeReading::Lenient)
+                ReadLenientNumber(boxes[input.box]);
+        }
+        for (const ShapeInput &input : shape->inputs)
+            if (input.box != 0 && input.reading == ShapeReading::Strict)
+                silentErrorExit([&] { ReadStrictNumber(boxes[input.box]); });
+        if (computing.failed())
+            throw CalcError(CalcError::Kind::NotANumber, "boxes not read");
+        const double result =
+            RejectOnFailure(used, QStringLiteral("Too large to compute with"), [&] {
+                return computeShape(*shape, {QString(), Text1->text(), Text2->text(), Text3->text(),
+                                             Text4->text()});
+            });
         setMultiLineText(Text5, FormatNumberText(result));
     });
 }
@@ -180,14 +203,10 @@ MapScale::MapScale(QWidget *parent) : ToolWindow(parent) {
 }
 
 void MapScale::Command1_Click() {
-    silentErrorExit([&] {
-        if (Option1->isChecked())
-            ShowNumber(Text1, DistanceOnMap(ReadStrictNumber(Text2), ReadStrictNumber(Text3)));
-        else if (Option2->isChecked())
-            ShowNumber(Text2, RealDistance(ReadStrictNumber(Text1), ReadStrictNumber(Text3)));
-        else if (Option3->isChecked())
-            ShowNumber(Text3, MapScaleOf(ReadStrictNumber(Text2), ReadStrictNumber(Text1)));
-    });
+    // The option names the box worked out from the other two.
+    ComputeSoughtBox(this, {{Option1, Text1, Text2, Text3, Text3, DistanceOnMap},
+                            {Option2, Text2, Text1, Text3, nullptr, RealDistance},
+                            {Option3, Text3, Text2, Text1, Text1, MapScaleOf}});
 }
 
 } // namespace zq

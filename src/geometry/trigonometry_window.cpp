@@ -1,10 +1,12 @@
 #include "geometry/trigonometry_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -39,7 +41,14 @@ SinCosinTan::SinCosinTan(QWidget *parent) : ToolWindow(parent) {
 }
 
 void SinCosinTan::Command1_Click() {
-    silentErrorExit([&] { setMultiLineText(Text2, TrigonometryText(ReadStrictNumber(Text1))); });
+    const Computation computing(this);
+    silentErrorExit([&] {
+        const double angle = ReadStrictNumber(Text1);
+        // The cotangent of an angle whose tangent is 0 does not exist.
+        setMultiLineText(Text2,
+                         RejectOnFailure({Text1}, QStringLiteral("No cotangent at this angle"),
+                                         [&] { return TrigonometryText(angle); }));
+    });
 }
 
 namespace {
@@ -82,6 +91,7 @@ Hypotenuse::Hypotenuse(QWidget *parent) : ToolWindow(parent) {
     Text2->setMaximumWidth(twips(1100));
     Label1 = Caption(QStringLiteral("?"), "Label1", this);
     Label1->setMinimumWidth(twips(1100));
+    MarkResult(Label1);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
 
@@ -97,8 +107,13 @@ Hypotenuse::Hypotenuse(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Hypotenuse::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        Label1->setText(FormatNumberText(hipo(ReadStrictNumber(Text1), ReadStrictNumber(Text2))));
+        RequireNumbers({Text1, Text2});
+        const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
+        Label1->setText(FormatNumberText(
+            RejectOnFailure({Text1, Text2}, QStringLiteral("Too large to compute with"),
+                            [&] { return hipo(a, b); })));
     });
 }
 
@@ -135,9 +150,12 @@ Draw::Draw(QWidget *parent) : ToolWindow(parent) {
 
 void Draw::Command1_Click() {
     // A bound that cannot be read as a finite number stays 0.
-    auto bound = [](const QLineEdit *box) {
-        const double value = ParseNumber(box->text());
-        return std::isfinite(value) ? value : 0.0;
+    auto bound = [](QLineEdit *box) {
+        const double value = ReadLenientNumber(box);
+        if (std::isfinite(value))
+            return value;
+        MarkInput(box, InputState::Warning, QStringLiteral("Too large, read as 0"));
+        return 0.0;
     };
     const double x1 = bound(Text1), x2 = bound(Text2), y1 = bound(Text3), y2 = bound(Text4);
     // A window of zero width or height cannot be mapped: the previous mapping stays.

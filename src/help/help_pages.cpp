@@ -155,7 +155,7 @@ ExampleStep exampleStep(const QString &line) {
         const char *pattern;
     };
     // The value first where the bullet has one, then the control, then a second value.
-    static const std::array<Form, 9> Forms = {{
+    static const std::array<Form, 11> Forms = {{
         {ExampleStep::Act::Type, "^- Type `([^`]*)` in \\{(\\w+)\\}\\.$"},
         {ExampleStep::Act::Choose, "^- Choose `([^`]*)` in \\{(\\w+)\\}\\.$"},
         {ExampleStep::Act::Tick, "^- Tick ()\\{(\\w+)\\}\\.$"},
@@ -166,6 +166,9 @@ ExampleStep exampleStep(const QString &line) {
          "^- (?=\\{)()\\{(\\w+)\\} shows a number from `([^`]*)` to `([^`]*)`\\.$"},
         {ExampleStep::Act::Holds, "^- (?=\\{)()\\{(\\w+)\\} holds `(\\d+)` characters\\.$"},
         {ExampleStep::Act::Shows, "^- (?=\\{)()\\{(\\w+)\\} (shows|lists) `([^`]*)`\\.$"},
+        {ExampleStep::Act::Marked,
+         "^- (?=\\{)()\\{(\\w+)\\} is marked in (red|amber): `([^`]*)`\\.$"},
+        {ExampleStep::Act::Stale, "^- (?=\\{)()\\{(\\w+)\\} is out of date\\.$"},
     }};
     ExampleStep step;
     step.line = line;
@@ -182,6 +185,9 @@ ExampleStep exampleStep(const QString &line) {
             step.upTo = match.captured(4);
         } else if (form.act == ExampleStep::Act::Holds) {
             step.value = match.captured(3);
+        } else if (form.act == ExampleStep::Act::Marked) {
+            step.upTo = match.captured(3);
+            step.value = match.captured(4);
         } else if (form.act == ExampleStep::Act::Shows) {
             step.act = match.captured(3) == QLatin1String("lists") ? ExampleStep::Act::Lists
                                                                    : ExampleStep::Act::Shows;

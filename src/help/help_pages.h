@@ -52,6 +52,8 @@ struct ExampleStep {
         Lists,   // "- {List1} lists `3*7 = 21`." (one line, its ends trimmed)
         Holds,   // "- {Text1} holds `10` characters."
         Between, // "- {Label1} shows a number from `1` to `49`."
+        Marked,  // "- {Text1} is marked in red: `A whole number from 0 to 170`." (or amber)
+        Stale,   // "- {Text2} is out of date."
         Unknown, // any other bullet: a step no test could run
     };
     Act act = Act::Unknown;

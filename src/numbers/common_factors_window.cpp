@@ -1,10 +1,13 @@
 #include "numbers/common_factors_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
+#include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/common_factors.h"
 
 #include <QGridLayout>
@@ -12,11 +15,35 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace zq {
 namespace {
 
-float singleOf(const QString &text) {
-    return toSingle(ParseNumberStrict(text));
+// Marks the boxes that made the engine fail: remainders are taken on 32-bit whole numbers,
+// and a zero factor cannot divide.
+void rejectOperands(const CalcError &error, QLineEdit *first, double a, QLineEdit *second,
+                    double b) {
+    const std::pair<QLineEdit *, double> operands[] = {{first, a}, {second, b}};
+    if (error.kind() == CalcError::Kind::DivisionByZero) {
+        for (const auto &[box, value] : operands)
+            if (value == 0)
+                MarkInput(box, InputState::Error,
+                          a == 0 && b == 0 ? QStringLiteral("Not both zero")
+                                           : QStringLiteral("A number other than zero"));
+    } else {
+        bool marked = false;
+        for (const auto &[box, value] : operands)
+            if (std::fabs(value) > 2147483647) {
+                MarkInput(box, InputState::Error,
+                          QStringLiteral("A number from -2147483648 to 2147483647"));
+                marked = true;
+            }
+        if (!marked)
+            for (const auto &[box, value] : operands)
+                MarkInput(box, InputState::Error, QStringLiteral("Too large to compute with"));
+    }
+    throw error;
 }
 
 } // namespace
@@ -33,12 +60,21 @@ TwoNumberWindow::TwoNumberWindow(const char *name, const QString &title, QWidget
     DefaultButton(Command1);
     Text3 = ResultBox("Text3", this);
     for (QLineEdit *box : {Text1, Text2, Text3})
-        box->setMinimumWidth(twips(1800));
+        box->setMinimumWidth(std::max(box->minimumWidth(), twips(1800)));
     connect(Command1, &QPushButton::clicked, this, &TwoNumberWindow::Command1_Click);
 }
 
 void TwoNumberWindow::Command1_Click() {
-    silentErrorExit([&] { Text3->setText(result(Text1->text(), Text2->text())); });
+    const Computation computing(this);
+    silentErrorExit([&] {
+        RequireNumbers({Text1, Text2});
+        const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
+        try {
+            Text3->setText(result(a, b));
+        } catch (const CalcError &error) {
+            rejectOperands(error, Text1, a, Text2, b);
+        }
+    });
 }
 
 // Side by side: the two numbers, Calculate, the result.
@@ -56,9 +92,8 @@ GreatestCommon::GreatestCommon(QWidget *parent)
     layOutSideBySide(this);
 }
 
-QString GreatestCommon::result(const QString &first, const QString &second) const {
-    return FormatSingleText(
-        GreatestCommonFactor(ParseNumberStrict(first), ParseNumberStrict(second)));
+QString GreatestCommon::result(double first, double second) const {
+    return FormatSingleText(GreatestCommonFactor(first, second));
 }
 
 LeastCommon::LeastCommon(QWidget *parent)
@@ -66,8 +101,8 @@ LeastCommon::LeastCommon(QWidget *parent)
     layOutSideBySide(this);
 }
 
-QString LeastCommon::result(const QString &first, const QString &second) const {
-    return FormatNumberText(LeastCommonMultiple(singleOf(first), singleOf(second)));
+QString LeastCommon::result(double first, double second) const {
+    return FormatNumberText(LeastCommonMultiple(toSingle(first), toSingle(second)));
 }
 
 SimplifyingFraction::SimplifyingFraction(QWidget *parent)
@@ -82,8 +117,8 @@ SimplifyingFraction::SimplifyingFraction(QWidget *parent)
     grid->addWidget(Text3, 1, 2);
 }
 
-QString SimplifyingFraction::result(const QString &first, const QString &second) const {
-    return SimplifyFraction(singleOf(first), singleOf(second));
+QString SimplifyingFraction::result(double first, double second) const {
+    return SimplifyFraction(toSingle(first), toSingle(second));
 }
 
 } // namespace zq

@@ -22,8 +22,8 @@ public slots:
 
 protected:
     TwoNumberWindow(const char *name, const QString &title, QWidget *parent);
-    // The result text for the two input texts; throws CalcError to leave Text3 as it was.
-    virtual QString result(const QString &first, const QString &second) const = 0;
+    // The result text for the two numbers; throws CalcError when there is none.
+    virtual QString result(double first, double second) const = 0;
 };
 
 // "Greatest Common Factor Calculator".
@@ -33,7 +33,7 @@ public:
     explicit GreatestCommon(QWidget *parent = nullptr);
 
 protected:
-    QString result(const QString &first, const QString &second) const override;
+    QString result(double first, double second) const override;
 };
 
 // "Least Common Multiple Calculator".
@@ -43,7 +43,7 @@ public:
     explicit LeastCommon(QWidget *parent = nullptr);
 
 protected:
-    QString result(const QString &first, const QString &second) const override;
+    QString result(double first, double second) const override;
 };
 
 // "Simplifying Fractions Calculator": Text1 over Text2 with a fraction bar between them.
@@ -55,7 +55,7 @@ public:
     QLabel *Label1;
 
 protected:
-    QString result(const QString &first, const QString &second) const override;
+    QString result(double first, double second) const override;
 };
 
 } // namespace zq

@@ -1,9 +1,12 @@
 #include "numbers/fraction_window.h"
 
+#include "common/calc_error.h"
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/fraction_calculator.h"
 
 #include <QComboBox>
@@ -43,6 +46,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     DescribeBoxes(this, {{"Text6", "First whole number"},
                          {"Text1", "First numerator"},
                          {"Text2", "First denominator"},
+                         {"Combo1", "Operation"},
                          {"Text7", "Second whole number"},
                          {"Text3", "Second numerator"},
                          {"Text4", "Second denominator"},
@@ -83,6 +87,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
 
     connect(Command1, &QPushButton::clicked, this, &FractionMix::Command1_Click);
     Form_Load();
+    RecomputeOnChange(Command1, {Combo1});
 }
 
 void FractionMix::Form_Load() {
@@ -92,9 +97,18 @@ void FractionMix::Form_Load() {
 }
 
 void FractionMix::Command1_Click() {
+    const Computation computing(this);
     fillIfEmpty(Text6, QStringLiteral("0"));
     fillIfEmpty(Text7, QStringLiteral("0"));
     silentErrorExit([&] {
+        if (Combo1->findText(Combo1->currentText(), Qt::MatchExactly) < 0)
+            RejectInput(Combo1, QStringLiteral("An operator from the list: + - * /"));
+        RequireNumbers({Text6, Text1, Text2, Text7, Text3, Text4});
+        for (QLineEdit *denominator : {Text2, Text4})
+            RequireNonZero(denominator, QStringLiteral("A denominator other than zero"));
+        if (Combo1->currentText() == QLatin1String("/") &&
+            ReadStrictNumber(Text7) * ReadStrictNumber(Text4) + ReadStrictNumber(Text3) == 0)
+            RejectInput(Text3, QStringLiteral("Dividing by zero: the second fraction is zero"));
         const auto text =
             FractionMixText({Text6->text(), Text1->text(), Text2->text()}, Combo1->currentText(),
                             {Text7->text(), Text3->text(), Text4->text()});
@@ -143,6 +157,7 @@ FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
 }
 
 void FractionEquality::Command1_Click() {
+    const Computation computing(this, {Text5});
     const std::array<QLineEdit *, 4> boxes = {Text1, Text2, Text3, Text4};
     for (QLineEdit *box : boxes) {
         QString text = box->text();
@@ -151,15 +166,30 @@ void FractionEquality::Command1_Click() {
         fillIfEmpty(box, QStringLiteral("x"));
     }
     silentErrorExit([&] {
-        const std::array<QString, 4> terms = {Text1->text(), Text2->text(), Text3->text(),
-                                              Text4->text()};
+        int unknown = -1, unknowns = 0;
         for (int position = 0; position < 4; ++position)
-            if (terms[position] == QLatin1String("x"))
-                setMultiLineText(Text5, ProportionWorking(position, terms));
+            if (boxes[position]->text() == QLatin1String("x"))
+                unknown = position, ++unknowns;
+        if (unknowns != 1) {
+            for (QLineEdit *box : boxes)
+                if (unknowns == 0 || box->text() == QLatin1String("x"))
+                    MarkInput(box, InputState::Error, QStringLiteral("Exactly one term is x"));
+            throw CalcError(CalcError::Kind::InvalidArgument, "one unknown needed");
+        }
+        QList<QWidget *> known;
+        for (QLineEdit *box : boxes)
+            if (box != boxes[unknown])
+                known << box;
+        RequireNumbers(known);
+        // x is found by dividing by the term across from it.
+        RequireNonZero(boxes[3 - unknown], QStringLiteral("A number other than zero"));
+        setMultiLineText(Text5, ProportionWorking(unknown, {Text1->text(), Text2->text(),
+                                                            Text3->text(), Text4->text()}));
     });
 }
 
 void FractionEquality::Command2_Click() {
+    const Computation computing(this, {Text5});
     silentErrorExit([&] {
         Text1->setText(QStringLiteral("9"));
         Text2->setText(QStringLiteral("x"));
@@ -173,7 +203,7 @@ void FractionEquality::Command2_Click() {
 void FractionEquality::Command3_Click() {
     for (QLineEdit *box : {Text1, Text2, Text3, Text4})
         box->clear();
-    Text5->clear();
+    EmptyResults(this, {Text5});
 }
 
 } // namespace zq

@@ -1,11 +1,13 @@
 #include "numbers/number_words_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/number_words.h"
 
 #include <QGridLayout>
@@ -13,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <cmath>
 
 namespace zq {
 
@@ -35,12 +39,24 @@ NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(Option2, 2, 0);
     grid->addWidget(Text2, 3, 0, 1, 2);
     connect(Command1, &QPushButton::clicked, this, &NumbersEnglish::Command1_Click);
+    RecomputeOnChange(Command1, {Option1, Option2});
 }
 
 void NumbersEnglish::Command1_Click() {
+    const Computation computing(this);
     Text2->clear();
     silentErrorExit([&] {
-        const Currency value = Currency::fromDouble(ParseNumberStrict(Text1->text()));
+        const double number = ReadStrictNumber(Text1);
+        Currency value;
+        try {
+            value = Currency::fromDouble(number);
+        } catch (const CalcError &) {
+            RejectInput(Text1, QStringLiteral("A number from -922337203685477 to 922337203685477"));
+        }
+        // The words are those of the whole number below: say so when a fraction was dropped.
+        if (const double whole = std::floor(number); whole != number)
+            MarkInput(Text1, InputState::Warning,
+                      QStringLiteral("Read as %1").arg(FormatNumberText(whole)));
         if (Option1->isChecked())
             setMultiLineText(Text2, NumberToEnglishWords(value));
         else if (Option2->isChecked())
@@ -66,8 +82,9 @@ Roman::Roman(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Roman::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit(
-        [&] { Text2->setText(NumberToRoman(toInt32(ParseNumberStrict(Text1->text())))); });
+        [&] { Text2->setText(NumberToRoman(toInt32(ReadRoundedNumber(Text1, 0, 2147483647)))); });
 }
 
 } // namespace zq

@@ -1,7 +1,9 @@
 #include "numbers/primes_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/lazy_list_view.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
@@ -18,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <cmath>
 #include <limits>
 
 namespace zq {
@@ -65,6 +68,7 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 3500, 1200);
     Label1 = Caption(QString(), "Label1", this);
+    MarkResult(Label1);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -78,11 +82,16 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
 }
 
 void PrimeFactor::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
         Text2->clear();
+        // Only whole numbers have prime factors, and 1 is the least with a verdict.
+        const double n = ReadLenientNumber(Text1);
+        if (n != std::floor(n) || !(n >= 1 && n <= 99999999))
+            RejectInput(Text1, QStringLiteral("A whole number from 1 to 99999999"));
         Label1->setText(QStringLiteral("Please wait..."));
-        setMultiLineText(Text2, PrimeFactorText(ParseNumber(Text1->text())));
-        Label1->setText(PrimeVerdictText(ParseNumber(Text1->text())));
+        setMultiLineText(Text2, PrimeFactorText(n));
+        Label1->setText(PrimeVerdictText(n));
     });
 }
 
@@ -118,16 +127,20 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
 }
 
 void PrimeNonPrime::Command1_Click() {
+    const Computation computing(this);
     if (isNothingEntered(Text1))
         ShowMessage(this, QStringLiteral("Enter the Number!"), MessageIcon::Information,
                     MessageButtons::Ok, QStringLiteral("Prime,Non-Prime"));
     silentErrorExit([&] {
         m_table->setUpperEnd(0);
-        const double n = ParseNumberStrict(Text1->text());
+        const double n = ReadStrictNumber(Text1);
         // The list holds at most one line per 32-bit number: a larger N reads like no number.
-        if (n > std::numeric_limits<int>::max())
-            throw CalcError(CalcError::Kind::Overflow, "too many lines");
-        m_table->setUpperEnd(int(primeTableRowCount(n)));
+        RequireRange(Text1, n, 1, std::numeric_limits<int>::max(),
+                     QStringLiteral("A number from 1 to 2147483647"));
+        const std::int64_t rows = primeTableRowCount(n);
+        if (double(rows) != n)
+            MarkInput(Text1, InputState::Warning, QStringLiteral("Read as %1").arg(rows));
+        m_table->setUpperEnd(int(rows));
     });
 }
 
@@ -150,7 +163,9 @@ Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     // The remainder box is never shown: the verdict carries the remainder.
     Text5 = TextBox("Text5", this);
     Text5->setVisible(false);
+    MarkResult(Text5);
     Label5 = Caption(QStringLiteral("Divisible by x"), "Label5", this);
+    MarkResult(Label5);
     Label5->setMinimumWidth(twips(3600));
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     Command2 = CommandButton(QStringLiteral("Rules"), "Command2", this);
@@ -171,7 +186,12 @@ Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Divisibility::Command1_Click() {
+    const Computation computing(this, {Label5, Text5});
     silentErrorExit([&] {
+        RequireNumbers({Text1, Text12});
+        ReadRoundedNumber(Text1, -2147483648.0, 2147483647);
+        if (ReadRoundedNumber(Text12, -2147483648.0, 2147483647) == 0)
+            RejectInput(Text12, QStringLiteral("A number other than zero"));
         const auto result = DivisibilityResult(Text1->text(), Text12->text());
         Text5->setText(result.remainder);
         Label5->setText(result.verdict);

@@ -1,13 +1,15 @@
 #include "numbers/roots_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
 #include "common/float_faults.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/roots.h"
 
 #include <QAction>
@@ -22,6 +24,7 @@ namespace zq {
 namespace {
 
 const QString SavedMessage = QStringLiteral("Saved to the program's location.");
+const QString TooLarge = QStringLiteral("Too large to compute with");
 
 } // namespace
 
@@ -46,7 +49,7 @@ SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
     for (const auto &[label, box] : rows) {
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row++, 1);
-        box->setMinimumWidth(twips(2400));
+        box->setMinimumWidth(std::max(box->minimumWidth(), twips(2400)));
     }
     Save = MenuBarItem("Save", QStringLiteral("Save"));
 
@@ -55,15 +58,27 @@ SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
 }
 
 void SquareCubeRoot::Text1_Change() {
-    if (Text1->text().isEmpty())
-        for (QLineEdit *box : {Text2, Text3, Text4, Text5})
-            box->clear();
+    if (Text1->text().isEmpty()) {
+        EmptyResults(this); // nothing typed yet: nothing to say of the box
+        ClearInputMark(Text1);
+        return;
+    }
+    const Computation computing(this);
     silentErrorExit([&] {
         const double x = ReadStrictNumber(Text1);
-        ShowNumber(Text2, checkedFloat([x] { return x * x; }));
-        ShowNumber(Text3, checkedFloat([x] { return x * x * x; }));
-        ShowNumber(Text4, PowerOf(x, 1.0 / 2));
-        ShowNumber(Text5, PowerOf(x, 1.0 / 3));
+        ShowNumber(Text2, RejectOnFailure({Text1}, TooLarge,
+                                          [x] { return checkedFloat([x] { return x * x; }); }));
+        ShowNumber(Text3, RejectOnFailure({Text1}, TooLarge,
+                                          [x] { return checkedFloat([x] { return x * x * x; }); }));
+        // A negative number has a square and a cube, but the power function gives it no roots.
+        try {
+            ShowNumber(Text4, PowerOf(x, 1.0 / 2));
+            ShowNumber(Text5, PowerOf(x, 1.0 / 3));
+        } catch (const CalcError &) {
+            Text4->clear();
+            Text5->clear();
+            MarkInput(Text1, InputState::Warning, QStringLiteral("No roots of a negative number"));
+        }
     });
 }
 
@@ -106,8 +121,17 @@ nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
 }
 
 void nthRoot::Text1_Change() {
-    silentErrorExit(
-        [&] { ShowNumber(Text3, NthRoot(ReadStrictNumber(Text1), ReadStrictNumber(Text2))); });
+    if (!AllTyped(this, {Text1, Text2}))
+        return;
+    const Computation computing(this);
+    silentErrorExit([&] {
+        RequireNumbers({Text1, Text2});
+        const double x = ReadStrictNumber(Text1);
+        const double n = RequireNonZero(Text2, QStringLiteral("A root degree other than zero"));
+        ShowNumber(Text3, RejectOnFailure({Text1, Text2},
+                                          QStringLiteral("No real root of a negative number here"),
+                                          [&] { return NthRoot(x, n); }));
+    });
 }
 
 void nthRoot::Text2_Change() {
@@ -152,17 +176,18 @@ Percent::Percent(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Percent::Command1_Click() {
-    silentErrorExit([&] {
-        if (Option1->isChecked())
-            ShowNumber(Text3, PercentOf(PercentPart::PercentAmount, ReadStrictNumber(Text1),
-                                        ReadStrictNumber(Text2), 0));
-        else if (Option3->isChecked())
-            ShowNumber(Text1, PercentOf(PercentPart::Rate, 0, ReadStrictNumber(Text2),
-                                        ReadStrictNumber(Text3)));
-        else if (Option2->isChecked())
-            ShowNumber(Text2, PercentOf(PercentPart::Amount, ReadStrictNumber(Text1), 0,
-                                        ReadStrictNumber(Text3)));
-    });
+    // The option names the box worked out from the other two.
+    ComputeSoughtBox(this, {{Option1, Text3, Text1, Text2, nullptr,
+                             [](double rate, double amount) {
+                                 return PercentOf(PercentPart::PercentAmount, rate, amount, 0);
+                             }},
+                            {Option3, Text1, Text2, Text3, Text2,
+                             [](double amount, double percent) {
+                                 return PercentOf(PercentPart::Rate, 0, amount, percent);
+                             }},
+                            {Option2, Text2, Text1, Text3, Text1, [](double rate, double percent) {
+                                 return PercentOf(PercentPart::Amount, rate, 0, percent);
+                             }}});
 }
 
 DivisionOperation::DivisionOperation(QWidget *parent) : ToolWindow(parent) {
@@ -194,9 +219,17 @@ DivisionOperation::DivisionOperation(QWidget *parent) : ToolWindow(parent) {
 }
 
 void DivisionOperation::Text1_Change() {
+    if (!AllTyped(this, {Text1, Text2}))
+        return;
+    const Computation computing(this);
     silentErrorExit([&] {
-        const IntegerDivision result =
-            DivideIntegers(toInt32(ReadStrictNumber(Text1)), toInt32(ReadStrictNumber(Text2)));
+        RequireNumbers({Text1, Text2});
+        const double d = ReadRoundedNumber(Text1, -2147483648.0, 2147483647);
+        const double s = ReadRoundedNumber(Text2, -2147483648.0, 2147483647);
+        if (s == 0)
+            RejectInput(Text2, QStringLiteral("A divisor other than zero"));
+        const IntegerDivision result = RejectOnFailure(
+            {Text1, Text2}, TooLarge, [&] { return DivideIntegers(toInt32(d), toInt32(s)); });
         Text3->setText(QString::number(result.remainder));
         Text4->setText(QString::number(result.quotient));
     });

@@ -1,13 +1,15 @@
 #include "numbers/series_window.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "numbers/series.h"
 
 #include <QAction>
@@ -29,6 +31,7 @@ void showStatus(QLabel *label, const QString &text) {
 }
 
 const QString PleaseWait = QStringLiteral("Please wait...");
+const QString TooLarge = QStringLiteral("Too large to compute with");
 
 } // namespace
 
@@ -54,10 +57,13 @@ Sum1toN::Sum1toN(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Sum1toN::Command1_Click() {
+    const Computation computing(this);
     showStatus(Label3, PleaseWait);
     silentErrorExit([&] {
-        Text3->setText(
-            FormatNumberText(SumRange(ReadStrictNumber(Text1), ReadStrictNumber(Text2))));
+        RequireNumbers({Text1, Text2});
+        const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
+        Text3->setText(FormatNumberText(
+            RejectOnFailure({Text1, Text2}, TooLarge, [&] { return SumRange(a, b); })));
     });
     Label3->clear();
 }
@@ -84,16 +90,21 @@ MultipleNtoN::MultipleNtoN(QWidget *parent) : ToolWindow(parent) {
 }
 
 void MultipleNtoN::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        Text3->setText(
-            FormatNumberText(ProductRange(ReadStrictNumber(Text1), ReadStrictNumber(Text2))));
+        RequireNumbers({Text1, Text2});
+        const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
+        Text3->setText(FormatNumberText(
+            RejectOnFailure({Text1, Text2}, QStringLiteral("The product is too large for a double"),
+                            [&] { return ProductRange(a, b); })));
     });
 }
 
 SumDifferenceCubes::SumDifferenceCubes(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SumDifferenceCubes"));
     setWindowTitle(QStringLiteral("Sum or Difference of Cubes"));
-    DescribeBoxes(this, {{"Text1", "a"}, {"Text2", "b"}, {"Text3", "Result"}});
+    DescribeBoxes(this,
+                  {{"Text1", "a"}, {"Combo1", "Operation"}, {"Text2", "b"}, {"Text3", "Result"}});
     Text1 = TextBox("Text1", this);
     Combo1 = EditableComboBox("Combo1", this);
     Text2 = TextBox("Text2", this);
@@ -117,9 +128,15 @@ void SumDifferenceCubes::Form_Load() {
 }
 
 void SumDifferenceCubes::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const auto result = SumDifferenceOfCubes(ReadStrictNumber(Text1), Combo1->currentText(),
-                                                 ReadStrictNumber(Text2));
+        if (Combo1->findText(Combo1->currentText(), Qt::MatchExactly) < 0)
+            RejectInput(Combo1, QStringLiteral("+ or - from the list"));
+        RequireNumbers({Text1, Text2});
+        const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
+        const auto result = RejectOnFailure({Text1, Text2}, TooLarge, [&] {
+            return SumDifferenceOfCubes(a, Combo1->currentText(), b);
+        });
         if (result)
             ShowNumber(Text3, *result);
     });
@@ -145,6 +162,7 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
     List1->setUniformItemSizes(true);
     List1->setMinimumSize(twips(3600), twips(2400));
     Label4 = Caption(QString(), "Label4", this);
+    MarkResult(Label4);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
@@ -163,10 +181,13 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
 }
 
 void ProgressionWindow::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
+        RequireNumbers({Text1, Text2, Text3});
         // A count the list could never reach is refused before anything changes.
         const double count = ReadStrictNumber(Text3);
-        checkProgressionTermCount(count);
+        RejectOnFailure({Text3}, QStringLiteral("A whole number from 2 to 1000000"),
+                        [&] { checkProgressionTermCount(count); });
         List1->clear();
         Label4->clear();
         List1->addItem(QStringLiteral("1\t") + Text1->text());
@@ -232,17 +253,22 @@ fibonacci::fibonacci(QWidget *parent) : ToolWindow(parent) {
 }
 
 void fibonacci::Command1_Click() {
+    Computation computing(this);
     silentErrorExit([&] {
         if (ReadStrictNumber(Text1) >= 40 &&
             ShowMessage(this,
                         QStringLiteral("Entered number is big! Calculation will take several "
                                        "minutes!\nDo you want to continue?"),
-                        MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
+                        MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
+            computing.cancel();
             return;
+        }
         showStatus(Label1, PleaseWait);
-        ShowNumber(Text2, fibonacciTerm(toInt16(ReadStrictNumber(Text1))));
-        Label1->clear();
+        const double term = ReadRoundedNumber(Text1, -32768, 32767);
+        ShowNumber(Text2, RejectOnFailure({Text1}, TooLarge,
+                                          [&] { return fibonacciTerm(toInt16(term)); }));
     });
+    Label1->clear();
 }
 
 Factorial::Factorial(QWidget *parent) : ToolWindow(parent) {
@@ -266,7 +292,10 @@ Factorial::Factorial(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Factorial::Command1_Click() {
-    silentErrorExit([&] { ShowNumber(Text2, FactorialValue(toByte(ReadStrictNumber(Text1)))); });
+    const Computation computing(this);
+    // Beyond 170 the factorial leaves the double range.
+    silentErrorExit(
+        [&] { ShowNumber(Text2, FactorialValue(toByte(ReadRoundedNumber(Text1, 0, 170)))); });
 }
 
 Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
@@ -298,8 +327,14 @@ Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Pascal::Command1_Click() {
+    const Computation computing(this);
     skipFailingSteps([&] { showStatus(Label2, PleaseWait); }, [&] { Text2->clear(); },
-                     [&] { setMultiLineText(Text2, PascalTriangleText(ReadStrictNumber(Text1))); },
+                     [&] {
+                         const double rows = ReadStrictNumber(Text1);
+                         if (rows > 99)
+                             RejectInput(Text1, QStringLiteral("A number up to 99"));
+                         setMultiLineText(Text2, PascalTriangleText(rows));
+                     },
                      [&] { Label2->clear(); });
 }
 
@@ -351,16 +386,20 @@ KombiPermu::KombiPermu(QWidget *parent) : ToolWindow(parent) {
 }
 
 void KombiPermu::Command1_Click() {
-    silentErrorExit([&] {
-        Text3->setText(
-            FormatNumberText(Combination(ReadStrictNumber(Text1), ReadStrictNumber(Text2))));
-    });
+    showCount(Combination);
 }
 
 void KombiPermu::Command2_Click() {
+    showCount(Permutation);
+}
+
+void KombiPermu::showCount(double (*count)(double n, double r)) {
+    const Computation computing(this);
     silentErrorExit([&] {
-        Text3->setText(
-            FormatNumberText(Permutation(ReadStrictNumber(Text1), ReadStrictNumber(Text2))));
+        RequireNumbers({Text1, Text2});
+        const double n = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
+        Text3->setText(FormatNumberText(
+            RejectOnFailure({Text1, Text2}, TooLarge, [&] { return count(n, r); })));
     });
 }
 

@@ -174,6 +174,9 @@ public:
 public slots:
     void Command1_Click();
     void Command2_Click();
+
+private:
+    void showCount(double (*count)(double n, double r));
 };
 
 } // namespace zq

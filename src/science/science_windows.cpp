@@ -1,11 +1,13 @@
 #include "science/science_windows.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
-#include "common/window_access.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/save_result.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 #include "science/atomic_mass.h"
 #include "science/electrical.h"
 
@@ -24,6 +26,8 @@
 
 namespace zq {
 namespace {
+
+const QString TooLarge = QStringLiteral("Too large to compute with");
 
 QListWidget *listBox(const char *name, QWidget *parent, int widthTwips, int heightTwips) {
     auto *list = named(new QListWidget(parent), name);
@@ -76,11 +80,13 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
 }
 
 void RAMfrm::cmdElem_Click() {
+    const Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
     lstResults->addItem(ElementMassLine(txtForm->text()));
 }
 
 void RAMfrm::cmdComp_Click() {
+    const Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
     MassResults results;
     const double mass = CompoundMass(txtForm->text(), results);
@@ -128,10 +134,10 @@ RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
 
 ResistorColor::ResistorColor(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "ResistorColor", QStringLiteral("Resistor Color Code Calculator"));
-    DescribeBoxes(this, {{"List1", "Band 1"},
-                         {"List2", "Band 2"},
-                         {"List3", "Band 3, multiplier"},
-                         {"List4", "Band 4, tolerance"},
+    DescribeBoxes(this, {{"List1", "First band"},
+                         {"List2", "Second band"},
+                         {"List3", "Multiplier"},
+                         {"List4", "Tolerance"},
                          {"Text1", "Resistance"}});
     List1 = listBox("List1", this, 1200, 2600);
     List2 = listBox("List2", this, 1200, 2600);
@@ -164,9 +170,11 @@ void ResistorColor::Form_Load() {
     List2->setCurrentRow(1); // Brown
     List3->setCurrentRow(2); // Red
     List4->setCurrentRow(0); // Gold
+    RecomputeOnChange(Command1, {List1, List2, List3, List4});
 }
 
 void ResistorColor::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
         setMultiLineText(Text1, ResistorText(ResistorValue(List1->currentRow(), List2->currentRow(),
                                                            List3->currentRow())));
@@ -199,20 +207,20 @@ OhmLaw::OhmLaw(QWidget *parent) : ToolWindow(parent) {
 }
 
 void OhmLaw::Command1_Click() {
-    silentErrorExit([&] {
-        const QString volts = Text1->text(), amperes = Text2->text(), ohms = Text3->text();
-        if (Option1->isChecked())
-            ShowNumber(Text3, OhmsLaw(OhmTarget::Resistance, volts, amperes, ohms));
-        else if (Option3->isChecked())
-            ShowNumber(Text1, OhmsLaw(OhmTarget::Volts, volts, amperes, ohms));
-        else if (Option2->isChecked())
-            ShowNumber(Text2, OhmsLaw(OhmTarget::Amperes, volts, amperes, ohms));
-    });
+    // The option names the box worked out from the other two.
+    const auto ohms = [this](OhmTarget target) {
+        return [this, target](double, double) {
+            return OhmsLaw(target, Text1->text(), Text2->text(), Text3->text());
+        };
+    };
+    ComputeSoughtBox(this, {{Option1, Text3, Text1, Text2, Text2, ohms(OhmTarget::Resistance)},
+                            {Option3, Text1, Text3, Text2, nullptr, ohms(OhmTarget::Volts)},
+                            {Option2, Text2, Text1, Text3, Text3, ohms(OhmTarget::Amperes)}});
 }
 
 Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Electrical", QStringLiteral("Electrical Calculators"));
-    DescribeBoxes(this, {{"Text5", "Result"}});
+    DescribeBoxes(this, {{"Combo1", "Formula"}, {"Text5", "Result"}});
     Combo1 = EditableComboBox("Combo1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);
@@ -262,17 +270,33 @@ void Electrical::Combo1_Click() {
     if (formula.label3)
         Label3->setText(QLatin1String(formula.label3));
     Text4->hide();
-    for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
+    for (QLineEdit *box : {Text1, Text2, Text3, Text4}) {
         box->clear();
+        ClearInputMark(box);
+    }
+    EmptyResults(this);
 }
 
 void Electrical::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit([&] {
-        const double x1 = ParseNumber(Text1->text()), x2 = ParseNumber(Text2->text()),
-                     x3 = ParseNumber(Text3->text());
+        const ElectricalFormula *chosen = nullptr;
         for (const ElectricalFormula &formula : ElectricalFormulas())
             if (Combo1->currentText() == QLatin1String(formula.entry))
-                Text5->setText(ElectricalResultText(formula, x1, x2, x3));
+                chosen = &formula;
+        if (!chosen)
+            RejectInput(Combo1, QStringLiteral("A formula from the list"));
+        // Only the boxes the formula shows are read (a hidden one counts as 0).
+        QList<QWidget *> shown;
+        auto read = [&shown](QLineEdit *box) {
+            if (box->isHidden())
+                return 0.0;
+            shown << box;
+            return ReadLenientNumber(box);
+        };
+        const double x1 = read(Text1), x2 = read(Text2), x3 = read(Text3);
+        Text5->setText(RejectOnFailure(shown, QStringLiteral("No result for these values"),
+                                       [&] { return ElectricalResultText(*chosen, x1, x2, x3); }));
     });
 }
 

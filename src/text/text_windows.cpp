@@ -1,7 +1,9 @@
 #include "text/text_windows.h"
 
+#include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
+#include "common/input_marks.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -129,6 +131,19 @@ QHBoxLayout *encodingRow(QLabel *caption, QComboBox *choice) {
     return row;
 }
 
+// What an encoding cannot do with a text, as its box is marked; the message box says more.
+QString unencodable(TextEncoding encoding) {
+    return QStringLiteral("Has characters %1 lacks").arg(encodingName(encoding));
+}
+
+QString notDecodable(TextEncoding encoding) {
+    return QStringLiteral("Not %1 text once decoded").arg(encodingName(encoding));
+}
+
+void markUnencodable(QWidget *box, TextEncoding encoding) {
+    MarkInput(box, InputState::Error, unencodable(encoding));
+}
+
 // The one local file a drop brings, or nothing.
 QString droppedFile(const QMimeData *data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1 ||
@@ -163,16 +178,22 @@ DigestWindow::DigestWindow(DigestKind kind, const char *name, const char *title,
     setAcceptDrops(true);
     connect(Command1, &QPushButton::clicked, this, &DigestWindow::Command1_Click);
     connect(cmdFile, &QPushButton::clicked, this, &DigestWindow::cmdFile_Click);
+    // A file's digest does not depend on the encoding: only a text's is worked out again.
+    RecomputeOnChange(Command1, {cmbEncoding}, [this] { return lblSource->text().isEmpty(); });
 }
 
 void DigestWindow::Command1_Click() {
-    const EncodedText encoded = encodeText(Text1->text(), chosenEncoding(cmbEncoding));
+    Computation computing(this, {Text2, lblSource}, {Text1, cmbEncoding});
+    const TextEncoding encoding = chosenEncoding(cmbEncoding);
+    const EncodedText encoded = encodeText(Text1->text(), encoding);
     lblSource->clear();
     if (!encoded.problem.isEmpty()) {
-        Text2->clear();
+        markUnencodable(Text1, encoding);
+        computing.fail();
         ShowMessage(this, encoded.problem);
         return;
     }
+    ClearInputMark(Text1);
     Text2->setText(Digest(m_kind, encoded.bytes));
 }
 
@@ -201,9 +222,13 @@ void DigestWindow::hashFile(const QString &fileName) {
         return !progress.wasCanceled();
     });
     progress.reset();
-    if (result.cancelled)
+    Computation computing(this, {Text2, lblSource});
+    if (result.cancelled) {
+        computing.cancel();
         return;
+    }
     if (!result.problem.isEmpty()) {
+        computing.fail();
         ShowMessage(this, result.problem, MessageIcon::Critical);
         return;
     }
@@ -249,12 +274,14 @@ Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Base64String::Command1_Click() {
+    Computation computing(this, {Text2});
     const TextEncoding encoding = chosenEncoding(cmbEncoding);
-    QString problem;
+    QString problem, mark = unencodable(encoding);
     if (Option1->isChecked()) {
         const Base64Decoded decoded = Base64Decode(multiLineText(Text1));
         const DecodedText text = decodeText(decoded.bytes, encoding);
         problem = !decoded.problem.isEmpty() ? decoded.problem : text.problem;
+        mark = !decoded.problem.isEmpty() ? QStringLiteral("Not Base64") : notDecodable(encoding);
         if (problem.isEmpty())
             setMultiLineText(Text2, text.text);
     } else if (Option2->isChecked()) {
@@ -272,8 +299,11 @@ void Base64String::Command1_Click() {
             setMultiLineText(Text2, base64);
     }
     if (!problem.isEmpty()) {
-        Text2->setPlainText(QString());
+        MarkInput(Text1, InputState::Error, mark);
+        computing.fail();
         ShowMessage(this, problem);
+    } else {
+        ClearInputMark(Text1);
     }
 }
 
@@ -310,8 +340,14 @@ void hex2ascii::Command1_Click() {
         if (problem.isEmpty())
             setMultiLineText(Text1, TextToHexPairs(encoded.bytes));
     }
-    if (!problem.isEmpty())
-        ShowMessage(this, problem); // the box keeps what was typed
+    // The one box holds the input and then the result: a problem marks it and keeps the text.
+    if (!problem.isEmpty()) {
+        MarkInput(Text1, InputState::Error,
+                  Option1->isChecked() ? notDecodable(encoding) : unencodable(encoding));
+        ShowMessage(this, problem);
+    } else {
+        ClearInputMark(Text1);
+    }
 }
 
 void hex2ascii::Command2_Click() {
@@ -361,12 +397,14 @@ Reverse::Reverse(QWidget *parent) : ToolWindow(parent) {
 }
 
 void Reverse::Command1_Click() {
+    const Computation computing(this);
     silentErrorExit(
         [&] { Text2->setPlainText(toBoxLineBreaks(ReverseText(multiLineText(Text1)))); });
 }
 
 CharacterNumber::CharacterNumber(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "CharacterNumber", QStringLiteral("Character Number Calculator"));
+    DescribeBoxes(this, {{"Text2", "Character to count"}});
     Label1 = Caption(QStringLiteral("String"), "Label1", this);
     Text1 = codeBox("Text1", this, 4800, 1500);
     Label1->setBuddy(Text1);
@@ -396,24 +434,32 @@ CharacterNumber::CharacterNumber(QWidget *parent) : ToolWindow(parent) {
 }
 
 void CharacterNumber::Command1_Click() {
+    const Computation computing(this, {Text3}, {Text1, Text2});
+    // An empty character is found nowhere: the count stands, with a word why it is 0.
+    MarkInput(Text2, Text2->text().isEmpty() ? InputState::Warning : InputState::Fine,
+              QStringLiteral("Empty: no character to count"));
     Text3->setText(QStringLiteral("There are %1 characters.")
                        .arg(CountCharacter(multiLineText(Text1), Text2->text())));
 }
 
 // All the characters, as the chosen encoding counts them.
 void CharacterNumber::Command2_Click() {
+    Computation computing(this, {Text3}, {Text1, cmbEncoding});
     const TextEncoding encoding = chosenEncoding(cmbEncoding);
     const QString text = multiLineText(Text1);
     if (const QString problem = encodeText(text, encoding).problem; !problem.isEmpty()) {
+        markUnencodable(Text1, encoding);
+        computing.fail();
         ShowMessage(this, problem);
         return;
     }
+    ClearInputMark(Text1);
     Text3->setText(QStringLiteral("There are %1 characters.").arg(characterCount(text, encoding)));
 }
 
 RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "RandomNumber", QStringLiteral("Random Password Generator"));
-    DescribeBoxes(this, {{"Text1", "Password"}});
+    DescribeBoxes(this, {{"Combo1", "Character set"}, {"Text1", "Password"}});
     Combo1 = EditableComboBox("Combo1", this);
     const Form form = FieldForm(this, {{"Label1", QStringLiteral("Length"), "Text2"}});
     Label1 = form.captions[0];
@@ -439,14 +485,20 @@ void RandomNumber::Form_Load() {
 }
 
 void RandomNumber::Command1_Click() {
+    const Computation computing(this);
     // A length that is empty, no number or beyond 16 bits generates nothing.
     silentErrorExit([&] {
-        for (const PasswordAlphabet &alphabet : PasswordAlphabets()) {
-            if (Combo1->currentText() != alphabet.nameText())
-                continue;
-            const std::int16_t length = toInt16(ReadStrictNumber(Text2));
-            setMultiLineText(Text1, RandomPassword(length, alphabet.charactersText()));
-        }
+        const PasswordAlphabet *chosen = nullptr;
+        for (const PasswordAlphabet &alphabet : PasswordAlphabets())
+            if (Combo1->currentText() == alphabet.nameText())
+                chosen = &alphabet;
+        if (!chosen)
+            RejectInput(Combo1, QStringLiteral("A character set from the list"));
+        const double length = ReadRoundedNumber(Text2, -32768, 32767);
+        if (length <= 0)
+            MarkInput(Text2, InputState::Warning,
+                      QStringLiteral("No characters: a length above zero makes a password"));
+        setMultiLineText(Text1, RandomPassword(toInt16(length), chosen->charactersText()));
     });
 }
 

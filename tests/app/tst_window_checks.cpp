@@ -5,6 +5,7 @@
 #include "app/window_registry.h"
 #include "common/controls.h"
 #include "common/window_access.h"
+#include "example_steps.h"
 #include "modal_closer.h"
 #include "test_support.h"
 #include "window_test_support.h"
@@ -69,6 +70,10 @@ private slots:
     void tabOrder_data() { everyWindow_data(); }
     void boxesHaveNames();
     void boxesHaveNames_data() { everyWindow_data(); }
+    void boxesHaveCaptions();
+    void boxesHaveCaptions_data() { everyWindow_data(); }
+    void resultsShownWhole();
+    void resultsShownWhole_data() { everyWindow_data(); }
     void accessKeysClickTheirButtons();
     void accessKeysClickTheirButtons_data() { everyWindow_data(); }
     void mainListShowsTitlesWhole();
@@ -169,6 +174,59 @@ void TestWindowChecks::boxesHaveNames() {
         QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
         // and a tooltip saying what it holds
         QVERIFY2(!box->toolTip().isEmpty(), qPrintable(box->objectName() + " has no tooltip"));
+    }
+}
+
+// Every box has a caption the user sees, and a screen reader reads it as the box's label (or,
+// in a table, the box's column heading).
+void TestWindowChecks::boxesHaveCaptions() {
+    QFETCH(QString, name);
+    if (name == "Main")
+        QSKIP("the main window is laid out apart from the tool windows");
+    const auto window = shown(name);
+    QList<QWidget *> captioned;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (label->buddy() && label->isVisible() && !label->text().trimmed().isEmpty())
+            captioned << label->buddy();
+    QStringList missing;
+    for (QWidget *box : visibleChildren(window.get())) {
+        const QLabel *heading = zq::ColumnCaptionOf(box);
+        if (isBox(box) && !captioned.contains(box) && !(heading && heading->isVisible()))
+            missing << box->objectName();
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+}
+
+// Every one-line result has room for the longest number the general format writes, and after
+// each worked example of the window's help it shows its whole text.
+void TestWindowChecks::resultsShownWhole() {
+    QFETCH(QString, name);
+    TemporaryWorkingFolder folder;
+    MessageRecorder messages;
+    // The window as it opens, then after each example.
+    const QList<QList<zq::ExampleStep>> examples =
+        QList<QList<zq::ExampleStep>>{{}} + zq::helpExamples(zq::helpPageSource(name));
+    for (const QList<zq::ExampleStep> &steps : examples) {
+        const auto window = shown(name);
+        for (const zq::ExampleStep &step : steps)
+            QVERIFY2(run(window.get(), step).isEmpty(), qPrintable(step.line));
+        QApplication::processEvents();
+        for (QWidget *result : visibleChildren(window.get())) {
+            if (!zq::IsResult(result))
+                continue;
+            const QString text = shownText(result);
+            int room = -1;
+            if (auto *line = qobject_cast<QLineEdit *>(result))
+                room = line->width() -
+                       (line->sizeHint().width() - 17 * line->fontMetrics().horizontalAdvance('x'));
+            else if (auto *label = qobject_cast<QLabel *>(result); label && !label->wordWrap())
+                room = label->contentsRect().width();
+            if (room < 0)
+                continue;
+            for (const QString &shown : {text, zq::LongestUsualResult})
+                QVERIFY2(result->fontMetrics().horizontalAdvance(shown) <= room,
+                         qPrintable(result->objectName() + ": " + shown));
+        }
     }
 }
 

@@ -233,7 +233,7 @@ void TestCommonWindows::saveTwiceAppendsTwice() {
              QByteArray("12 = 2 * 2 * 3 * \r\n12 = 2 * 2 * 3 * \r\n"));
     QCOMPARE(recorder.messages.size(), 2);
     for (const Message &message : recorder.messages) {
-        QCOMPARE(message.text, saved);
+        QCOMPARE(message.text, savedMessage(saved, "PrimeFactors.txt"));
         QCOMPARE(int(message.icon), int(MessageIcon::Information));
         QCOMPARE(message.caption, QStringLiteral("Zentiqua"));
     }

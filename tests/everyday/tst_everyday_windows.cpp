@@ -44,28 +44,31 @@ void TestEverydayWindows::formWindows_data() {
     addFormCases({
         {"DateCalculate", {"Text1=1/1/2013", "Text2=3/1/2013"}, {"Text3=59"}},
         {"DateCalculate", {"Text1=1 March 2013", "Text2=Jan 1 2013"}, {"Text3=-59"}},
-        {"DateCalculate", {"Text1=someday", "Text2=3/1/2013"}, {"Text3=old"}},
+        {"DateCalculate", {"Text1=someday", "Text2=3/1/2013"}, {"Text3=", "Text1#error"}},
         {"Burclar", {"Text1=23", "Text2=7"}, {"Text3=Leo"}},
-        {"Burclar", {"Text1=30", "Text2=2"}, {"Text3=Pisces"}},
-        {"Burclar", {"Text1=32", "Text2=1"}, {"Text3=old"}},
-        {"Burclar", {"Text1=1", "Text2=-1"}, {"Text3=old"}},
+        {"Burclar", {"Text1=30", "Text2=2"}, {"Text3=", "Text1#error", "Text2#error"}},
+        {"Burclar", {"Text1=29", "Text2=2"}, {"Text3=Pisces"}},
+        {"Burclar", {"Text1=32", "Text2=1"}, {"Text3=", "Text1#error"}},
+        {"Burclar", {"Text1=1", "Text2=-1"}, {"Text3=", "Text2#error"}},
         {"BodySurface", {"Text1=70", "Text2=175"}, {"Text3=1.85"}},
-        {"BodySurface", {"Text1=", "Text2=x"}, {"Text3=0"}},
-        {"BodySurface", {"Text1=-70", "Text2=175"}, {"Text3=old"}},
+        {"BodySurface", {"Text1=", "Text2=x"}, {"Text3=0", "Text1#warning", "Text2#warning"}},
+        {"BodySurface", {"Text1=-70", "Text2=175"}, {"Text3=", "Text1#error"}},
         {"Creatinine", {"Text1=72", "Text2=40", "Text3=1"}, {"Text4=100"}},
-        {"Creatinine", {"Text1=72", "Text2=40", "Text3=0"}, {"Text4=old"}},
+        {"Creatinine", {"Text1=72", "Text2=40", "Text3=0"}, {"Text4=", "Text3#error"}},
+        {"Creatinine", {"Text1=72", "Text2=140", "Text3=1"}, {"Text4=", "Text2#error"}},
+        {"Creatinine", {"Text1=72", "Text2=139", "Text3=1"}, {"Text4=1"}},
         {"HeartRate", {"Text1=30"}, {"Text2=190"}},
-        {"HeartRate", {"Text1="}, {"Text2=old"}},
+        {"HeartRate", {"Text1="}, {"Text2=", "Text1#error"}},
         {"HeatIndex", {"Text1=32", "Text2=70"}, {"Text3=40.41"}},
-        {"HeatIndex", {"Text1=32", "Text2="}, {"Text3=old"}},
+        {"HeatIndex", {"Text1=32", "Text2="}, {"Text3=", "Text2#error"}},
         {"WindChill", {"Text1=-10", "Text2=20"}, {"Text3=-17.861"}},
-        {"WindChill", {"Text1=10", "Text2=-5"}, {"Text3=old"}},
+        {"WindChill", {"Text1=10", "Text2=-5"}, {"Text3=", "Text2#error"}},
         {"WeightPlanet",
          {"Text1=70"},
          {"Text2=26.46 Mercury\n63.49 Venus\n11.62 Moon\n26.39 Mars\n"
           "165.48 Jupiter\n64.12 Saturn\n62.23 Uranus\n78.75 Neptune\n"
           "4.69 Pluto\n1895.04 Sun"}},
-        {"WeightPlanet", {"Text1=heavy"}, {"Text2="}},
+        {"WeightPlanet", {"Text1=heavy"}, {"Text2=", "Text1#error"}},
         {"YearsPlanet",
          {"Text1=2"},
          {"Text2=0.482 Mercury\n1.23 Venus\n3.748 Mars\n23.716 Jupiter\n"
@@ -74,17 +77,21 @@ void TestEverydayWindows::formWindows_data() {
         {"Mileage",
          {},
          {"txtUsMpg=33.33 MPG\n3.00 Gal/100 mi", "txtKpl=14.17 km/L\n7.06 L/100 km"}},
-        {"Mileage", {"txtFuel=0"}, {"txtUsMpg=old", "txtKpl=old"}},
+        {"Mileage", {"txtFuel=0"}, {"txtUsMpg=", "txtKpl=", "txtFuel#error"}},
+        {"Mileage", {"txtFuel=3 gallons"}, {"txtKpl=14.17 km/L\n7.06 L/100 km", "txtFuel#warning"}},
         {"WaterConsumption", {"Text1=30", "Text2=75"}, {"Text3=2.5", "Text4=1", "Text5=2.5"}},
         {"WaterConsumption", {"Text1=31", "Text2=62"}, {"Text3=2", "Text4=1.03", "Text5=2.06"}},
-        {"WaterConsumption", {"Text1=0", "Text2=62"}, {"Text3=old", "Text4=0", "Text5=old"}},
+        // No step runs on what a failed step left: no consumption, no results at all.
+        {"WaterConsumption",
+         {"Text1=0", "Text2=62"},
+         {"Text3=", "Text4=", "Text5=", "Text1#error"}},
         {"ElectricConsumption", {"Text1=300", "Text2=45"}, {"Text3=0.15", "Text4=10", "Text5=1.5"}},
         {"NaturalGas",
          {"Text1=60", "Text2=90", "Text3="},
          {"Text3=0", "Text4=1.5", "Text5=0", "Text6=2", "Text7=3"}},
         {"NaturalGas", {"Text1=60", "Text2=90", "Text3=18"}, {"Text5=16.2"}},
         {"BassBoat", {"Text1=5000", "Text2=21", "Text3=1.75"}, {"Text4=51.14", "Text5=82.3"}},
-        {"BassBoat", {"Text1=5000", "Text2=21", "Text3=0"}, {"Text4=old", "Text5=old"}},
+        {"BassBoat", {"Text1=5000", "Text2=21", "Text3=0"}, {"Text4=", "Text5=", "Text3#error"}},
     });
 }
 
@@ -122,7 +129,8 @@ void TestEverydayWindows::hijriConvertsAndSaves() {
     control<QAction>(window.get(), "Save")->trigger();
     const QByteArray entry = "\r\n23.3.2023 = " + hijri.toLatin1() + "\r\n";
     QCOMPARE(fileContents("HijriGregorian.txt"), entry + entry);
-    QCOMPARE(messages.messages.last().text, QStringLiteral("Saved to the program's location."));
+    QCOMPARE(messages.messages.last().text,
+             savedMessage("Saved to the program's location.", "HijriGregorian.txt"));
     typeAndEnter(window.get(), "Text1", "32");
     QCOMPARE(textOf(window.get(), "Text4"), QString());
 }
@@ -139,7 +147,8 @@ void TestEverydayWindows::birthday() {
     QCOMPARE(lines[1], QStringLiteral("Age in Minutes: %1").arg(days * 1440));
     QCOMPARE(lines[6], QStringLiteral("Born Day: Monday"));
     typeAndEnter(window.get(), "Text1", "x");
-    QCOMPARE(textOf(window.get(), "Text4").split('\n').size(), 7); // kept
+    QCOMPARE(textOf(window.get(), "Text4"), QString());
+    QCOMPARE(markOf(window.get(), "Text1"), QStringLiteral("error"));
 }
 
 void TestEverydayWindows::stopwatch() {
@@ -226,13 +235,17 @@ void TestEverydayWindows::bodyMassUnits() {
     type(window.get(), "Text2", "5");
     typeAndEnter(window.get(), "Text4", "9");
     QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("22.7"));
-    typeAndEnter(window.get(), "Text4", ""); // the metric value stays, nothing marked
-    QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("61600"));
+    // An empty inches box is no inches, said with a mark: 154 lb at 5 ft is a BMI of 30.1.
+    typeAndEnter(window.get(), "Text4", "");
+    QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("30.1"));
+    QCOMPARE(markOf(window.get(), "Text4"), QStringLiteral("warning"));
     QCOMPARE(control<QLabel>(window.get(), "Label4")->palette().color(QPalette::WindowText),
              QColor(Qt::black));
+    // Back to metric: the boxes are emptied, and so is the result that answered them.
     control<QCheckBox>(window.get(), "Check1")->click();
     QVERIFY(!control(window.get(), "Text4")->isVisible());
     QCOMPARE(textOf(window.get(), "Label1"), QStringLiteral("cm"));
+    QCOMPARE(textOf(window.get(), "Text3"), QString());
 }
 
 void TestEverydayWindows::unitSwitchesChangeCaptions() {

@@ -36,9 +36,11 @@ void TestFinance::loans() {
     QCOMPARE(RoundHalfEven(lease * 12, 2), 10661.85);
     QVERIFY(LeasePayment(1000, 5000, 12, 12) < 0);
     QCOMPARE(MortgagePayment(12000, 10, 0), 100.0);
-    for (auto failing : {+[] { return AnnuityPayment(10000, 0, 12); },
-                         +[] { return AnnuityPayment(10000, 12, 0); },
-                         +[] { return LeasePayment(10000, 0, 0, 12); },
+    // Without interest: the limit of the annuity formula, the amount paid off evenly.
+    QCOMPARE(AnnuityPayment(12000, 0, 12), 1000.0);
+    QCOMPARE(LeasePayment(12000, 2400, 0, 12), 800.0);
+    for (auto failing : {+[] { return AnnuityPayment(10000, 12, 0); },
+                         +[] { return LeasePayment(10000, 0, 0, 0); },
                          +[] { return MortgagePayment(10000, 0, 0); },
                          +[] { return MortgagePayment(10000, 0, 6); }})
         QVERIFY_THROWS_EXCEPTION(CalcError, failing());
@@ -62,6 +64,9 @@ void TestFinance::mortgageText() {
     QCOMPARE(GroupedMoneyText(payment * 12 * 30), shown[1]);
     QCOMPARE(GroupedMoneyText(payment * 12 * 30 - 100000), shown[2]);
     QCOMPARE(GroupedMoneyText(-1234.5), shown[3]);
+    // A trace of rounding below a cent is no amount, and has no sign.
+    for (double nothing : {-1.8e-12, -0.0049, -0.0})
+        QCOMPARE(GroupedMoneyText(nothing), QLocale().toString(0.0, 'f', 2));
 }
 
 void TestFinance::interest() {

@@ -27,7 +27,7 @@ private slots:
     void quadraticKeyFilter();
     void quadratic_data();
     void quadratic();
-    void quadraticRejectsKeepLabels();
+    void quadraticRejectsEmptyLabels();
     void simultaneous();
     void sinCosinTanAndHypotenuse();
     void drawPixels_data();
@@ -81,7 +81,8 @@ void TestGeometryWindows::equationSolverSavesTwice() {
         "\r\n4x / 2 = 6\r\n4x = 6 * 2\r\n4x = 12\r\nx = 12 / 4\r\nx = 3\r\n\r\n";
     QCOMPARE(fileContents("EquationSolver.txt"), block + block);
     QCOMPARE(messages.messages.size(), 2);
-    QCOMPARE(messages.messages[1].text, QStringLiteral("Saved to the program's location."));
+    QCOMPARE(messages.messages[1].text,
+             savedMessage("Saved to the program's location.", "EquationSolver.txt"));
 }
 
 namespace {
@@ -171,24 +172,31 @@ void TestGeometryWindows::quadratic() {
     QCOMPARE(control(window.get(), "lblRoot1")->isVisible(), shown[3].isEmpty());
 }
 
-void TestGeometryWindows::quadraticRejectsKeepLabels() {
+// A refused equation keeps no roots of the one before: a = 0 says so in its verdict, a
+// right-hand side beyond 16 bits or a discriminant beyond the currency range in the marks.
+void TestGeometryWindows::quadraticRejectsEmptyLabels() {
     const auto window = openWindow("QuadraticEq");
-    setText(window.get(), "txtA", "1");
-    setText(window.get(), "txtB", "-3");
-    typeAndEnter(window.get(), "txtC", "2");
+    const auto solveFirst = [&] {
+        for (const auto &[box, text] :
+             {std::pair{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}, {"txtNum", "0"}})
+            setText(window.get(), box, text);
+        click(window.get(), "cmdSolve");
+        QCOMPARE(textOf(window.get(), "lblRoot1"), QStringLiteral("2"));
+    };
+    solveFirst();
     setText(window.get(), "txtA", "0");
     click(window.get(), "cmdSolve");
     QCOMPARE(textOf(window.get(), "lblState"), QStringLiteral("This isn't a quadratic equation."));
-    QCOMPARE(textOf(window.get(), "lblRoot1"), QStringLiteral("2"));
-    QCOMPARE(textOf(window.get(), "lblRoot2"), QStringLiteral("1"));
-    // A right-hand side beyond 16 bits, a discriminant beyond the currency range.
+    QCOMPARE(textOf(window.get(), "lblRoot1"), QString());
+    QCOMPARE(textOf(window.get(), "lblRoot2"), QString());
+    QCOMPARE(markOf(window.get(), "txtA"), QStringLiteral("error"));
     for (const auto &[box, text] : {std::pair{"txtNum", "40000"}, std::pair{"txtB", "99999999"}}) {
-        setText(window.get(), "txtA", "1");
+        solveFirst();
         setText(window.get(), box, text);
         click(window.get(), "cmdSolve");
-        QCOMPARE(textOf(window.get(), "lblState"),
-                 QStringLiteral("This isn't a quadratic equation."));
-        setText(window.get(), box, "0");
+        for (const char *label : {"lblState", "lblRoot1", "lblRoot2"})
+            QCOMPARE(textOf(window.get(), label), QString());
+        QCOMPARE(markOf(window.get(), box), QStringLiteral("error"));
     }
 }
 
@@ -220,16 +228,18 @@ void TestGeometryWindows::sinCosinTanAndHypotenuse() {
     const QString shown = textOf(trig.get(), "Text2");
     QVERIFY(shown.startsWith("Sine = 0.841470984807897\nCosine = "));
     QVERIFY(shown.endsWith("\nArctangent = 0.785398163397448"));
-    typeAndEnter(trig.get(), "Text1", "0");
-    QCOMPARE(textOf(trig.get(), "Text2"), shown);
+    typeAndEnter(trig.get(), "Text1", "0"); // no cotangent
+    QCOMPARE(textOf(trig.get(), "Text2"), QString());
+    QCOMPARE(markOf(trig.get(), "Text1"), QStringLiteral("error"));
 
     const auto hypotenuse = openWindow("Hypotenuse");
     QCOMPARE(textOf(hypotenuse.get(), "Label1"), QStringLiteral("?"));
     type(hypotenuse.get(), "Text1", "3");
     typeAndEnter(hypotenuse.get(), "Text2", "4");
     QCOMPARE(textOf(hypotenuse.get(), "Label1"), QStringLiteral("5"));
-    typeAndEnter(hypotenuse.get(), "Text2", "");
-    QCOMPARE(textOf(hypotenuse.get(), "Label1"), QStringLiteral("5"));
+    typeAndEnter(hypotenuse.get(), "Text2", ""); // the side is unknown again
+    QCOMPARE(textOf(hypotenuse.get(), "Label1"), QStringLiteral("?"));
+    QCOMPARE(markOf(hypotenuse.get(), "Text2"), QStringLiteral("error"));
 }
 
 namespace {
@@ -376,7 +386,8 @@ void TestGeometryWindows::choosingAShape() {
     QCOMPARE(textOf(volume.get(), "Text5"), QStringLiteral("39.4784176021007"));
     control<QComboBox>(volume.get(), "Combo1")->setEditText("torus");
     typeAndEnter(volume.get(), "Text1", "5");
-    QCOMPARE(textOf(volume.get(), "Text5"), QStringLiteral("39.4784176021007"));
+    QCOMPARE(textOf(volume.get(), "Text5"), QString());
+    QCOMPARE(markOf(volume.get(), "Combo1"), QStringLiteral("error"));
 
     const auto perimeter = openWindow("Perimeter");
     choose(perimeter.get(), "Combo1", "Trapezoid");
@@ -400,9 +411,9 @@ void TestGeometryWindows::mapScale_data() {
     QTest::newRow("scale") << "Option3" << QStringList{"5", "5", ""}
                            << QStringList{"5", "5", "100000"};
     QTest::newRow("scale of a 0 map distance")
-        << "Option3" << QStringList{"0", "5", "7"} << QStringList{"0", "5", "7"};
+        << "Option3" << QStringList{"0", "5", "7"} << QStringList{"0#error", "5", ""};
     QTest::newRow("empty scale") << "Option2" << QStringList{"5", "1", ""}
-                                 << QStringList{"5", "1", ""};
+                                 << QStringList{"5", "", "#error"};
 }
 
 void TestGeometryWindows::mapScale() {
@@ -415,8 +426,12 @@ void TestGeometryWindows::mapScale() {
         setText(window.get(), QStringLiteral("Text%1").arg(i + 1), boxes[i]);
     control<QRadioButton>(window.get(), option)->click();
     QTest::keyClick(control(window.get(), "Text1"), Qt::Key_Return);
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(textOf(window.get(), QStringLiteral("Text%1").arg(i + 1)), after[i]);
+    // "text#error": the box shows the text and is marked.
+    for (int i = 0; i < 3; ++i) {
+        const QString box = QStringLiteral("Text%1").arg(i + 1);
+        QCOMPARE(textOf(window.get(), box), after[i].section('#', 0, 0));
+        QCOMPARE(markOf(window.get(), box), after[i].section('#', 1));
+    }
 }
 
 QTEST_MAIN(TestGeometryWindows)

@@ -1,6 +1,7 @@
 // Every tool's help: a page for every window, worked examples that hold when run through the
 // window, formulas that give the examples' results, and F1 from wherever the focus is.
 #include "app/tool_catalog.h"
+#include "example_steps.h"
 #include "help/help_pages.h"
 #include "help/help_window.h"
 #include "test_support.h"
@@ -19,7 +20,6 @@
 #include <vector>
 
 using namespace zq;
-using Act = ExampleStep::Act;
 
 namespace {
 
@@ -31,116 +31,6 @@ QString pageTitle(const QString &source) {
         QRegularExpression(QStringLiteral("^# (.+)$"), QRegularExpression::MultilineOption)
             .match(source);
     return title.captured(1).trimmed();
-}
-
-QStringList linesOf(QWidget *control) {
-    if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
-        QStringList lines;
-        for (int row = 0; row < view->model()->rowCount(); ++row)
-            lines << view->model()->index(row, 0).data().toString();
-        return lines;
-    }
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
-        return plain->toPlainText().split(QLatin1Char('\n'));
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text().split(QLatin1Char('\n'));
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return {combo->currentText()};
-    if (auto *line = qobject_cast<QLineEdit *>(control))
-        return {line->text()};
-    return {};
-}
-
-QString shownText(QWidget *control) {
-    return linesOf(control).join(QLatin1Char('\n')).trimmed();
-}
-
-void typeInto(QWidget *control, const QString &text) {
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        control = combo->lineEdit();
-    control->setFocus();
-    if (auto *line = qobject_cast<QLineEdit *>(control))
-        line->selectAll();
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
-        plain->selectAll();
-    QTest::keyClick(control, Qt::Key_Delete);
-    typeKeys(control, text);
-}
-
-bool chooseIn(QWidget *control, const QString &item) {
-    if (auto *combo = qobject_cast<QComboBox *>(control)) {
-        const int index = combo->findText(item, Qt::MatchExactly);
-        if (index < 0)
-            return false;
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        return true;
-    }
-    if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
-        const QModelIndexList found = view->model()->match(
-            view->model()->index(0, 0), Qt::DisplayRole, item, 1, Qt::MatchExactly);
-        if (found.isEmpty())
-            return false;
-        view->scrollTo(found.front());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(found.front()).center());
-        return view->currentIndex() == found.front();
-    }
-    return false;
-}
-
-// Runs one step; returns what went wrong, or nothing.
-QString run(QWidget *window, const ExampleStep &step) {
-    QWidget *control = window->findChild<QWidget *>(step.control);
-    auto *action = window->findChild<QAction *>(step.control);
-    if (!control && !(action && step.act == Act::Press))
-        return QStringLiteral("no control ") + step.control;
-    auto *button = qobject_cast<QAbstractButton *>(control);
-    switch (step.act) {
-    case Act::Type:
-        typeInto(control, step.value);
-        return {};
-    case Act::Choose:
-        return chooseIn(control, step.value) ? QString() : QStringLiteral("no such item");
-    case Act::Tick:
-    case Act::Untick:
-    case Act::Pick:
-        if (!button)
-            return QStringLiteral("not a check box or option");
-        if (button->isChecked() != (step.act != Act::Untick)) // on its mark, not beside it
-            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-        return button->isChecked() == (step.act != Act::Untick) ? QString()
-                                                                : QStringLiteral("stuck");
-    case Act::Press:
-        if (action)
-            action->trigger();
-        else if (button)
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            return QStringLiteral("not a button");
-        return {};
-    case Act::Shows:
-        return shownText(control) == step.value ? QString() : "shows \"" + shownText(control) + '"';
-    case Act::Lists:
-        for (const QString &line : linesOf(control))
-            if (line.trimmed() == step.value)
-                return {};
-        return "lists \"" + linesOf(control).join(QStringLiteral("\" \"")) + '"';
-    case Act::Holds:
-        return shownText(control).size() == step.value.toInt()
-                   ? QString()
-                   : "holds \"" + shownText(control) + '"';
-    case Act::Between: {
-        bool number = false;
-        const double value = shownText(control).toDouble(&number);
-        return number && value >= step.value.toDouble() && value <= step.upTo.toDouble()
-                   ? QString()
-                   : "shows \"" + shownText(control) + '"';
-    }
-    case Act::Unknown:
-        break;
-    }
-    return QStringLiteral("a step no test can run");
 }
 
 // A small calculator for the formulas of the pages: + - * / ^, brackets, functions and {Box}

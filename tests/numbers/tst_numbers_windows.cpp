@@ -100,9 +100,9 @@ void TestNumbersWindows::primeFactorWindow_data() {
     QTest::newRow("8-digit prime") << "99999989"
                                    << "99999989 * "
                                    << "is prime number";
-    QTest::newRow("beyond 32 bits") << "1e99"
-                                    << ""
-                                    << "Please wait...";
+    QTest::newRow("beyond 8 digits") << "1e99"
+                                     << ""
+                                     << "";
 }
 
 void TestNumbersWindows::primeFactorWindow() {
@@ -129,7 +129,8 @@ void TestNumbersWindows::primeFactorSavesTwice() {
              QByteArray("\r\n2 * 2 * 3 * = 12 is non-prime number\r\n"
                         "\r\n2 * 2 * 3 * = 12 is non-prime number\r\n"));
     QCOMPARE(messages.messages.size(), 2);
-    QCOMPARE(messages.messages[1].text, QStringLiteral("Saved to the program's location."));
+    QCOMPARE(messages.messages[1].text,
+             savedMessage("Saved to the program's location.", "PrimeFactors.txt"));
 }
 
 void TestNumbersWindows::primeTableWindow() {
@@ -198,7 +199,8 @@ void TestNumbersWindows::primeTableSaves() {
                             " 5   prime\r\n";
     QCOMPARE(fileContents("PrimeNon-PrimeNumbers.txt"), five + five);
     QCOMPARE(messages.messages.size(), 2);
-    QCOMPARE(messages.messages[0].text, QStringLiteral("Saved to the program's location!"));
+    QCOMPARE(messages.messages[0].text,
+             savedMessage("Saved to the program's location!", "PrimeNon-PrimeNumbers.txt"));
 
     // Far more lines than a 16-bit counter could count are all written.
     QFile::remove("PrimeNon-PrimeNumbers.txt");
@@ -223,9 +225,10 @@ void TestNumbersWindows::divisibilityWindow() {
     setText(window.get(), "Text1", "-7");
     typeAndEnter(window.get(), "Text12", "3");
     QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Not divisible by 3 , remainder -1"));
-    typeAndEnter(window.get(), "Text12", "0");
-    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Not divisible by 3 , remainder -1"));
-    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("-1"));
+    typeAndEnter(window.get(), "Text12", "0"); // back to the opening text
+    QCOMPARE(textOf(window.get(), "Label5"), QStringLiteral("Divisible by x"));
+    QCOMPARE(textOf(window.get(), "Text5"), QString());
+    QCOMPARE(markOf(window.get(), "Text12"), QStringLiteral("error"));
 }
 
 void TestNumbersWindows::divisibilityRules() {
@@ -251,7 +254,7 @@ void TestNumbersWindows::twoNumberWindows_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::addColumn<QString>("result"); // "unchanged": Text3 keeps its text
+    QTest::addColumn<QString>("result"); // "none": no result, and a box is marked
     QTest::newRow("gcf") << "GreatestCommon"
                          << "12"
                          << "18"
@@ -267,7 +270,7 @@ void TestNumbersWindows::twoNumberWindows_data() {
     QTest::newRow("gcf empty") << "GreatestCommon"
                                << ""
                                << "5"
-                               << "unchanged";
+                               << "none";
     QTest::newRow("lcm") << "LeastCommon"
                          << "4"
                          << "6"
@@ -279,7 +282,7 @@ void TestNumbersWindows::twoNumberWindows_data() {
     QTest::newRow("lcm of zeros") << "LeastCommon"
                                   << "0"
                                   << "0"
-                                  << "unchanged";
+                                  << "none";
     QTest::newRow("simplify") << "SimplifyingFraction"
                               << "4"
                               << "6"
@@ -291,11 +294,11 @@ void TestNumbersWindows::twoNumberWindows_data() {
     QTest::newRow("simplify over 0") << "SimplifyingFraction"
                                      << "5"
                                      << "0"
-                                     << "unchanged";
+                                     << "none";
     QTest::newRow("simplify letters") << "SimplifyingFraction"
                                       << "a"
                                       << "4"
-                                      << "unchanged";
+                                      << "none";
 }
 
 void TestNumbersWindows::twoNumberWindows() {
@@ -304,10 +307,15 @@ void TestNumbersWindows::twoNumberWindows() {
     QFETCH(QString, second);
     QFETCH(QString, result);
     const auto tool = openWindow(window);
-    setText(tool.get(), "Text3", "unchanged");
+    setText(tool.get(), "Text1", "12");
+    typeAndEnter(tool.get(), "Text2", "18");
+    QVERIFY(!textOf(tool.get(), "Text3").isEmpty());
     setText(tool.get(), "Text1", first);
     typeAndEnter(tool.get(), "Text2", second);
-    QCOMPARE(textOf(tool.get(), "Text3"), result);
+    // No result: a box is marked and the previous result is gone.
+    QCOMPARE(textOf(tool.get(), "Text3"), result == "none" ? QString() : result);
+    QCOMPARE(markOf(tool.get(), "Text1").isEmpty() && markOf(tool.get(), "Text2").isEmpty(),
+             result != "none");
 }
 
 void TestNumbersWindows::fractionCalculator() {
@@ -324,19 +332,22 @@ void TestNumbersWindows::fractionCalculator() {
     const QString worked = "3/2 + 2/3 = \n3*3 + 2*2 / 2*3 = \n13/6 = \n13/6\n\nDecimal = "
                            "2.16666666666667";
     QCOMPARE(textOf(window.get(), "Text5"), worked);
-    // An operator that is not one of the four, or a zero divisor, changes nothing.
+    auto *result = control<QPlainTextEdit>(window.get(), "Text5");
+    QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(result->textCursor().selectedText().size(), worked.size());
+    // An operator that is not one of the four, or a zero divisor, is marked and leaves no
+    // working.
     op->setEditText("x");
     typeAndEnter(window.get(), "Text4", "3");
-    QCOMPARE(textOf(window.get(), "Text5"), worked);
+    QCOMPARE(textOf(window.get(), "Text5"), QString());
+    QCOMPARE(markOf(window.get(), "Combo1"), QStringLiteral("error"));
     op->setCurrentIndex(3);
     setText(window.get(), "Text6", "");
     setText(window.get(), "Text3", "0");
     typeAndEnter(window.get(), "Text4", "5");
-    QCOMPARE(textOf(window.get(), "Text5"), worked);
+    QCOMPARE(textOf(window.get(), "Text5"), QString());
+    QCOMPARE(markOf(window.get(), "Text3"), QStringLiteral("error"));
     QCOMPARE(textOf(window.get(), "Text6"), QStringLiteral("0"));
-    auto *result = control<QPlainTextEdit>(window.get(), "Text5");
-    QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(result->textCursor().selectedText().size(), worked.size());
 }
 
 void TestNumbersWindows::fractionEquation() {
@@ -356,8 +367,9 @@ void TestNumbersWindows::fractionEquation() {
     QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("3*x = 4*6\n3*x = 24\nx = 24/3\nx = 8"));
     setText(window.get(), "Text1", "0");
     typeAndEnter(window.get(), "Text4", "x");
-    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("3*x = 4*6\n3*x = 24\nx = 24/3\nx = 8"));
-    // Clear, then solve with every box empty: all become x, the working stays.
+    QCOMPARE(textOf(window.get(), "Text5"), QString());
+    QCOMPARE(markOf(window.get(), "Text1"), QStringLiteral("error"));
+    // The sample, Clear, then solve with every box empty: all become x, marked, with no working.
     QTest::mouseClick(control(window.get(), "Command2"), Qt::LeftButton);
     QCOMPARE(textOf(window.get(), "Text1"), QStringLiteral("9"));
     QCOMPARE(textOf(window.get(), "Text5"),
@@ -365,11 +377,15 @@ void TestNumbersWindows::fractionEquation() {
     QTest::mouseClick(control(window.get(), "Command3"), Qt::LeftButton);
     for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5"})
         QCOMPARE(textOf(window.get(), box), QString());
-    control<QPlainTextEdit>(window.get(), "Text5")->setPlainText("kept");
-    QTest::mouseClick(control(window.get(), "Command1"), Qt::LeftButton);
+    QTest::mouseClick(control(window.get(), "Command2"), Qt::LeftButton);
     for (const char *box : {"Text1", "Text2", "Text3", "Text4"})
+        setText(window.get(), box, "");
+    QTest::mouseClick(control(window.get(), "Command1"), Qt::LeftButton);
+    for (const char *box : {"Text1", "Text2", "Text3", "Text4"}) {
         QCOMPARE(textOf(window.get(), box), QStringLiteral("x"));
-    QCOMPARE(textOf(window.get(), "Text5"), QStringLiteral("kept"));
+        QCOMPARE(markOf(window.get(), box), QStringLiteral("error"));
+    }
+    QCOMPARE(textOf(window.get(), "Text5"), QString());
 }
 
 QTEST_MAIN(TestNumbersWindows)

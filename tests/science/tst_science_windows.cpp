@@ -77,7 +77,8 @@ void TestScienceWindows::keepListAndSave() {
     QCOMPARE(fileContents("RelativeAtomicMass.txt"),
              QByteArray("Hydrogen (H) = 1.008 g/mol\r\nOxygen (O) = 16 g/mol\r\n"
                         "H2O is 18.016 g/mol\r\n"));
-    QCOMPARE(messages.messages.last().text, QStringLiteral("Saved to the program's location!"));
+    QCOMPARE(messages.messages.last().text,
+             savedMessage("Saved to the program's location!", "RelativeAtomicMass.txt"));
 }
 
 void TestScienceWindows::atomicNumbers() {
@@ -118,8 +119,10 @@ void TestScienceWindows::ohmsLaw() {
     setText(window.get(), "Text1", "12");
     typeAndEnter(window.get(), "Text2", "2");
     QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("6"));
-    typeAndEnter(window.get(), "Text2", "0");
-    QCOMPARE(textOf(window.get(), "Text3"), QStringLiteral("6"));
+    typeAndEnter(window.get(), "Text2", "0"); // no current: no resistance
+    QCOMPARE(textOf(window.get(), "Text3"), QString());
+    QCOMPARE(markOf(window.get(), "Text2"), QStringLiteral("error"));
+    setText(window.get(), "Text3", "6");
     control<QRadioButton>(window.get(), "Option3")->click();
     setText(window.get(), "Text1", "ignored");
     typeAndEnter(window.get(), "Text2", "3");
