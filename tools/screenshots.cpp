@@ -13,6 +13,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -73,5 +74,33 @@ int main(int argc, char **argv) {
     if (auto *help = tool->findChild<zq::Help *>();
         !help || !help->grab().save(QDir(folder).filePath(QStringLiteral("Help-BodyMass.png"))))
         ++failures;
+    // A marked box, and a result out of date after an edit.
+    const auto shoot = [&](const QString &windowName, const QString &file,
+                           const std::function<void(QWidget *)> &use) {
+        std::unique_ptr<QWidget> window(zq::createWindow(windowName));
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        use(window.get());
+        QApplication::processEvents();
+        if (!window->grab().save(QDir(folder).filePath(file)))
+            ++failures;
+    };
+    const auto typeInto = [](QWidget *window, const char *box, const QString &text) {
+        window->findChild<QLineEdit *>(QLatin1String(box))->setText(text);
+    };
+    const auto press = [](QWidget *window, const char *button) {
+        window->findChild<QPushButton *>(QLatin1String(button))->click();
+    };
+    shoot(QStringLiteral("Factorial"), QStringLiteral("Factorial-marked.png"), [&](QWidget *w) {
+        typeInto(w, "Text1", QStringLiteral("20"));
+        press(w, "Command1");
+        typeInto(w, "Text1", QStringLiteral("171"));
+        press(w, "Command1");
+    });
+    shoot(QStringLiteral("KgPound"), QStringLiteral("KgPound-stale.png"), [&](QWidget *w) {
+        typeInto(w, "Text1", QStringLiteral("12"));
+        press(w, "Command1");
+        typeInto(w, "Text1", QStringLiteral("120"));
+    });
     return failures == 0 ? 0 : 1;
 }

@@ -11,6 +11,13 @@ QString ShortDateText(QDate date, QCalendar calendar) {
     return QLocale().toString(date, QLocale::ShortFormat, calendar);
 }
 
+QString FullYearDateText(QDate date, QCalendar calendar) {
+    static const QRegularExpression shortYear(QStringLiteral("(?<!y)y{1,2}(?!y)"));
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    format.replace(shortYear, QStringLiteral("yyyy"));
+    return QLocale().toString(date, format, calendar);
+}
+
 namespace {
 
 // The locale's long time format without its time zone: every "t" outside quoted text goes.
@@ -51,13 +58,18 @@ bool isNumber(const QString &token) {
     return true;
 }
 
-// Years of one or two digits fall in 1930 to 2029.
-int fullYear(const QString &digits) {
-    const int year = digits.toInt();
-    if (digits.size() > 2)
-        return year;
-    return year < 30 ? 2000 + year : 1900 + year;
-}
+// Years of one or two digits fall in 1930 to 2029 in the Gregorian calendar.
+struct YearReader {
+    QCalendar calendar;
+    bool guessed = false;
+    int operator()(const QString &digits) {
+        const int year = digits.toInt();
+        if (digits.size() > 2 || !calendar.isGregorian())
+            return year;
+        guessed = true;
+        return year < 30 ? 2000 + year : 1900 + year;
+    }
+};
 
 // Where the locale's short date puts the day, month and year (0, 1, 2 from the left).
 struct FieldOrder {
@@ -80,9 +92,7 @@ std::optional<QDate> dateOf(int year, int month, int day, QCalendar calendar) {
     return QDate(year, month, day, calendar);
 }
 
-} // namespace
-
-std::optional<QDate> ParseDateText(const QString &text, QCalendar calendar) {
+std::optional<QDate> parseDate(const QString &text, QCalendar calendar, YearReader &fullYear) {
     static const QRegularExpression separators(QStringLiteral("[-/.,\\s]+"));
     const QStringList tokens = text.trimmed().split(separators, Qt::SkipEmptyParts);
     if (tokens.size() != 3)
@@ -114,6 +124,21 @@ std::optional<QDate> ParseDateText(const QString &text, QCalendar calendar) {
     if (auto date = dateOf(year, month, day, calendar))
         return date;
     return dateOf(year, day, month, calendar); // day and month the other way round
+}
+
+} // namespace
+
+std::optional<ReadDate> ReadDateText(const QString &text, QCalendar calendar) {
+    YearReader fullYear{calendar};
+    const std::optional<QDate> date = parseDate(text, calendar, fullYear);
+    if (!date)
+        return std::nullopt;
+    return ReadDate{*date, fullYear.guessed};
+}
+
+std::optional<QDate> ParseDateText(const QString &text, QCalendar calendar) {
+    const std::optional<ReadDate> read = ReadDateText(text, calendar);
+    return read ? std::optional<QDate>(read->date) : std::nullopt;
 }
 
 QString GeneralDateTimeText(const QDateTime &moment) {

@@ -14,17 +14,19 @@ namespace {
 struct TemperatureScale {
     std::u16string_view name;
     std::u16string_view unit;
+    double absoluteZero;     // the coldest there is, on this scale
+    bool countsDown = false; // Delisle's degrees grow as it gets colder
 };
 
 constexpr std::array<TemperatureScale, 8> Scales = {{
-    {u"Celsius", u" °C"},
-    {u"Delisle", u" °De"},
-    {u"Fahrenheit", u" °F"},
-    {u"Kelvin", u" K"},
-    {u"Newton", u" °N"},
-    {u"Rankine", u" °R"},
-    {u"Réaumur", u" °Re"},
-    {u"Rømer", u" °Rø"},
+    {u"Celsius", u" °C", -273.15},
+    {u"Delisle", u" °De", 559.725, true},
+    {u"Fahrenheit", u" °F", -459.67},
+    {u"Kelvin", u" K", 0},
+    {u"Newton", u" °N", -90.1395},
+    {u"Rankine", u" °R", 0},
+    {u"Réaumur", u" °Re", -218.52},
+    {u"Rømer", u" °Rø", -135.90375},
 }};
 
 using Formula = double (*)(double);
@@ -74,6 +76,16 @@ QString text(std::u16string_view view) {
 }
 
 } // namespace
+
+std::optional<QString> BelowAbsoluteZero(const QString &scaleName, double x) {
+    const std::optional<int> index = temperatureScaleIndex(scaleName);
+    if (!index)
+        return std::nullopt;
+    const TemperatureScale &scale = Scales[std::size_t(*index)];
+    if (scale.countsDown ? x > scale.absoluteZero : x < scale.absoluteZero)
+        return FormatNumberText(scale.absoluteZero) + text(scale.unit);
+    return std::nullopt;
+}
 
 std::optional<int> temperatureScaleIndex(const QString &scaleName) {
     for (std::size_t i = 0; i < Scales.size(); ++i)

@@ -65,6 +65,8 @@ void FahrenheitC::Command1_Click() {
         if (!temperatureScaleIndex(scale))
             RejectInput(Combo1, QStringLiteral("A scale from the list"));
         const double x = ReadStrictNumber(Text2);
+        if (const std::optional<QString> zero = BelowAbsoluteZero(scale, x))
+            RejectInput(Text2, QStringLiteral("Below absolute zero, %1").arg(*zero));
         setMultiLineText(Text1, ConvertTemperature(scale, x));
     });
 }

@@ -26,31 +26,30 @@ struct Sign {
     int endMonth, lastDay;    // from the start of its second month to this day
 };
 
-// In the order they are tested; a later match replaces an earlier one, so 23 and 24 July give
-// Leo although Cancer runs to the 24th.
+// The tropical zodiac as the common tables give it; each sign from its first day to its last.
 constexpr std::array<Sign, 12> Signs = {{
-    {"Aquarius", 1, 21, 2, 19},
-    {"Pisces", 2, 20, 3, 20},
-    {"Aries", 3, 21, 4, 20},
-    {"Taurus", 4, 21, 5, 20},
-    {"Gemini", 5, 21, 6, 21},
-    {"Cancer", 6, 22, 7, 24},
-    {"Leo", 7, 23, 8, 23},
-    {"Virgo", 8, 24, 9, 23},
-    {"Libra", 9, 24, 10, 23},
-    {"Scorpio", 10, 24, 11, 22},
-    {"Sagittarius", 11, 23, 12, 21},
-    {"Capricorn", 12, 22, 1, 20},
+    {"Aquarius", 1, 20, 2, 18},
+    {"Pisces", 2, 19, 3, 20},
+    {"Aries", 3, 21, 4, 19},
+    {"Taurus", 4, 20, 5, 20},
+    {"Gemini", 5, 21, 6, 20},
+    {"Cancer", 6, 21, 7, 22},
+    {"Leo", 7, 23, 8, 22},
+    {"Virgo", 8, 23, 9, 22},
+    {"Libra", 9, 23, 10, 22},
+    {"Scorpio", 10, 23, 11, 21},
+    {"Sagittarius", 11, 22, 12, 21},
+    {"Capricorn", 12, 22, 1, 19},
 }};
 
 } // namespace
 
 QString ToHijriDateText(QDate date) {
-    return ShortDateText(date, Hijri);
+    return FullYearDateText(date, Hijri);
 }
 
 QString ToGregorianDateText(QDate date) {
-    return ShortDateText(date);
+    return FullYearDateText(date);
 }
 
 QString ConvertHijriText(const QString &day, const QString &month, const QString &year,
@@ -64,33 +63,36 @@ qint64 DaysBetweenTexts(const QString &first, const QString &last) {
     return parsed(first).daysTo(parsed(last));
 }
 
+CalendarAge AgeOn(QDate birth, QDate today) {
+    // Whole months first: one is complete when the day it began on comes round again.
+    int months = (today.year() - birth.year()) * 12 + today.month() - birth.month();
+    if (months > 0 && today.day() < birth.day())
+        --months;
+    const qint64 days = birth.addMonths(months).daysTo(today);
+    return {months / 12, months % 12, int(days)};
+}
+
 QString AgeText(QDate birth, QDate today) {
     if (!birth.isValid() || birth > today)
         return {};
-    int years = today.year() - birth.year();
-    int months = today.month() - birth.month();
-    int days = today.day() - birth.day();
-    if (days < 0) {
-        days += 30;
-        --months;
-    }
-    if (months < 0) {
-        months += 12;
-        --years;
-    }
-    return QStringLiteral("%1 years %2 months %3 days").arg(years).arg(months).arg(days);
+    const CalendarAge age = AgeOn(birth, today);
+    return QStringLiteral("%1 years %2 months %3 days")
+        .arg(age.years)
+        .arg(age.months)
+        .arg(age.days);
 }
 
 QString BirthdayText(const QString &day, const QString &month, const QString &year, QDate today) {
     const QDate birth = parsed(day + QLatin1Char('/') + month + QLatin1Char('/') + year);
     const qint64 days = birth.daysTo(today);
-    const int monthBoundaries = (today.year() - birth.year()) * 12 + today.month() - birth.month();
+    const CalendarAge age = AgeOn(birth, today);
+    const int completedMonths = age.years * 12 + age.months;
     return QStringLiteral("Age: ") + AgeText(birth, today) +
            QStringLiteral("\r\nAge in Minutes: ") + QString::number(days * 24 * 60) +
            QStringLiteral("\r\nAge in Hours: ") + QString::number(days * 24) +
            QStringLiteral("\r\nAge in Days: ") + QString::number(days) +
            QStringLiteral("\r\nAge in Weeks: ") + QString::number(days / 7) +
-           QStringLiteral("\r\nAge in Months: ") + QString::number(monthBoundaries) +
+           QStringLiteral("\r\nAge in Months: ") + QString::number(completedMonths) +
            QStringLiteral("\r\nBorn Day: ") +
            QLocale().dayName(birth.dayOfWeek(), QLocale::LongFormat);
 }

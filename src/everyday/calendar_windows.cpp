@@ -33,6 +33,15 @@ const std::initializer_list<FormField> dayMonthYear = {{"Label1", QStringLiteral
 
 const QString NoSuchDate = QStringLiteral("No such date");
 
+// A year of two digits is read as one of 1930 to 2029: the box says which. Marks the box
+// fine otherwise.
+void markGuessedCentury(QWidget *box, const QString &date) {
+    const std::optional<ReadDate> read = ReadDateText(date);
+    const bool guessed = read && read->centuryGuessed;
+    MarkInput(box, guessed ? InputState::Warning : InputState::Fine,
+              guessed ? QStringLiteral("Year read as %1").arg(read->date.year()) : QString());
+}
+
 qint64 monotonicNanoseconds() {
     static QElapsedTimer clock = [] {
         QElapsedTimer started;
@@ -73,6 +82,10 @@ void Hijri::Command1_Click() {
     const Computation computing(this);
     Text4->clear();
     silentErrorExit([&] {
+        // A Hijri year is taken as typed; a Gregorian one of two digits falls in the window.
+        if (Option2->isChecked())
+            markGuessedCentury(Text3, Text1->text() + QLatin1Char('-') + Text2->text() +
+                                          QLatin1Char('-') + Text3->text());
         Text4->setText(RejectOnFailure({Text1, Text2, Text3}, NoSuchDate, [&] {
             return ConvertHijriText(Text1->text(), Text2->text(), Text3->text(),
                                     Option1->isChecked());
@@ -109,6 +122,8 @@ void DateCalculate::Command2_Click() {
             const bool date = ParseDateText(box->text()).has_value();
             MarkInput(box, date ? InputState::Fine : InputState::Error,
                       QStringLiteral("A date is needed"));
+            if (date)
+                markGuessedCentury(box, box->text());
             dates = dates && date;
         }
         if (!dates)
@@ -141,8 +156,10 @@ void Birthday::Command1_Click() {
             RejectAll({Text1, Text2, Text3}, NoSuchDate);
         if (*birth > today)
             RejectAll({Text1, Text2, Text3}, QStringLiteral("A birth date not after today"));
-        for (QLineEdit *box : {Text1, Text2, Text3})
+        for (QLineEdit *box : {Text1, Text2})
             ClearInputMark(box);
+        markGuessedCentury(Text3, Text1->text() + QLatin1Char('/') + Text2->text() +
+                                      QLatin1Char('/') + Text3->text());
         setMultiLineText(Text4, BirthdayText(Text1->text(), Text2->text(), Text3->text(), today));
     });
 }

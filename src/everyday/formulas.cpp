@@ -25,7 +25,7 @@ constexpr std::array<Body, 10> SurfaceGravity = {{{" Mercury", 0.378},
                                                   {" Uranus", 0.889},
                                                   {" Neptune", 1.125},
                                                   {" Pluto", 0.067},
-                                                  {" Sun", 27.072}}};
+                                                  {" Sun", 27.94}}};
 
 // Semi-major axes in astronomical units.
 constexpr std::array<Body, 8> OrbitAxis = {{{" Mercury", 0.387},
@@ -113,15 +113,36 @@ double MaximumHeartRate(double age, bool female) {
 }
 
 double HeatIndexOf(double t, double r, bool fahrenheit) {
-    const auto &c = fahrenheit ? HeatFahrenheit : HeatCelsius;
+    // The National Weather Service's procedure, in °F: a simple formula first, the regression
+    // only where the simple one and the air temperature average 80 °F or more.
+    const double f = fahrenheit ? t : t * 9 / 5 + 32;
     return checkedFloat([&] {
-        return c[0].value() + c[1].value() * t + c[2].value() * r - c[3].value() * t * r -
-               c[4].value() * t * t - c[5].value() * r * r + c[6].value() * t * t * r +
-               c[7].value() * t * r * r - c[8].value() * t * t * r * r;
+        const double simple = 0.5 * (f + 61.0 + ((f - 68.0) * 1.2) + (r * 0.094));
+        if ((simple + f) / 2 < 80)
+            return fahrenheit ? simple : (simple - 32) * 5 / 9;
+        const auto &c = fahrenheit ? HeatFahrenheit : HeatCelsius;
+        const double regression = c[0].value() + c[1].value() * t + c[2].value() * r -
+                                  c[3].value() * t * r - c[4].value() * t * t -
+                                  c[5].value() * r * r + c[6].value() * t * t * r +
+                                  c[7].value() * t * r * r - c[8].value() * t * t * r * r;
+        // Its two corrections, in °F: very dry air from 80 to 112 °F, very humid air from
+        // 80 to 87 °F.
+        double correction = 0;
+        if (r < 13 && f >= 80 && f <= 112)
+            correction = -((13 - r) / 4) * std::sqrt((17 - std::fabs(f - 95.0)) / 17);
+        else if (r > 85 && f >= 80 && f <= 87)
+            correction = ((r - 85) / 10) * ((87 - f) / 5);
+        return regression + (fahrenheit ? correction : correction * 5 / 9);
     });
 }
 
-double WindChillOf(double t, double v, bool fahrenheit) {
+std::optional<double> WindChillOf(double t, double v, bool fahrenheit) {
+    // The 2001 index holds from 50 °F (10 °C) down; in air calmer than 3 mi/h (4.8 km/h) the
+    // wind chills nothing: the felt temperature is the air's.
+    if (t > (fahrenheit ? 50 : 10))
+        return std::nullopt;
+    if (v < (fahrenheit ? 3 : 4.8))
+        return t;
     return checkedFloat([=] {
         const double w = std::pow(v, 0.16);
         return fahrenheit ? 35.74 + 0.6215 * t - 35.75 * w + 0.4275 * t * w

@@ -23,10 +23,13 @@ double CreatinineClearance(double weight, double age, double serumCreatinine, bo
 // Maximum heart rate in beats a minute.
 double MaximumHeartRate(double age, bool female);
 
-// Felt temperatures in °C or °F: the heat index from temperature and relative humidity, the
-// wind-chill index from temperature and wind speed (km/h or mi/h).
+// Felt temperatures in °C or °F. The heat index from temperature and relative humidity, by the
+// National Weather Service's procedure (a simple formula, or where it is hot enough the
+// regression with its corrections for very dry and very humid air).
 double HeatIndexOf(double temperature, double humidity, bool fahrenheit);
-double WindChillOf(double temperature, double windSpeed, bool fahrenheit);
+// The wind-chill index from temperature and wind speed (km/h or mi/h): the air temperature in
+// calm air, nothing above 50 °F (10 °C), where the index is not defined.
+std::optional<double> WindChillOf(double temperature, double windSpeed, bool fahrenheit);
 
 // One line a body, joined by CR LF: a weight on Earth on every planet, a number of Earth years
 // in each planet's years.

@@ -291,10 +291,11 @@ void HeatIndex::Command1_Click() {
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2});
         const double t = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
-        if (Option1->isChecked())
-            showRounded(Text3, HeatIndexOf(t, r, false), 2);
-        else if (Option2->isChecked())
-            showRounded(Text3, HeatIndexOf(t, r, true), 2);
+        RequireRange(Text2, r, 0, 100, QStringLiteral("A humidity from 0 to 100 %"));
+        showRounded(Text3,
+                    RejectOnFailure({Text1}, TooLarge,
+                                    [&] { return HeatIndexOf(t, r, Option2->isChecked()); }),
+                    2);
     });
 }
 
@@ -327,15 +328,22 @@ void WindChill::Option2_Click() {
 }
 
 void WindChill::Command1_Click() {
-    const Computation computing(this);
+    Computation computing(this);
     silentErrorExit([&] {
         const double t = ReadLenientNumber(Text1), v = ReadLenientNumber(Text2);
         if (v < 0)
             RejectInput(Text2, QStringLiteral("A speed not below zero"));
-        if (Option1->isChecked())
-            showRounded(Text3, WindChillOf(t, v, false), 3);
-        else if (Option2->isChecked())
-            showRounded(Text3, WindChillOf(t, v, true), 3);
+        const bool fahrenheit = Option2->isChecked();
+        const std::optional<double> chill = RejectOnFailure(
+            {Text1, Text2}, TooLarge, [&] { return WindChillOf(t, v, fahrenheit); });
+        if (!chill) { // warm air: no wind chill to give
+            MarkInput(Text1, InputState::Warning,
+                      fahrenheit ? QStringLiteral("No wind chill above 50 °F")
+                                 : QStringLiteral("No wind chill above 10 °C"));
+            computing.fail();
+            return;
+        }
+        showRounded(Text3, *chill, 3);
     });
 }
 

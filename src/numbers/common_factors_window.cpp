@@ -25,7 +25,8 @@ namespace {
 void rejectOperands(const CalcError &error, QLineEdit *first, double a, QLineEdit *second,
                     double b) {
     const std::pair<QLineEdit *, double> operands[] = {{first, a}, {second, b}};
-    if (error.kind() == CalcError::Kind::DivisionByZero) {
+    // Zeros fail as a division by zero, or as 0/0 when both are zero.
+    if (error.kind() == CalcError::Kind::DivisionByZero || (a == 0 && b == 0)) {
         for (const auto &[box, value] : operands)
             if (value == 0)
                 MarkInput(box, InputState::Error,

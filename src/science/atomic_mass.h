@@ -13,13 +13,21 @@ struct Element {
     std::u16string_view symbol;
     std::u16string_view name;
     double mass; // relative atomic mass, g/mol
+    // For elements without a standard atomic weight: the mass number of the longest-lived
+    // isotope, shown in brackets ("[294]").
+    bool massNumber = false;
 
     QString symbolText() const { return QString::fromUtf16(symbol.data(), symbol.size()); }
     QString nameText() const { return QString::fromUtf16(name.data(), name.size()); }
 };
 
-// The 118 elements in the order of atomic number.
+// The 118 elements in the order of atomic number, with the names and symbols IUPAC gave
+// elements 110 to 118 in 2016; their older placeholder symbols and names ("Uuo", "Ununoctium")
+// still find them.
 std::span<const Element> Elements();
+
+// The element of that name or symbol, any case, or nothing.
+const Element *FindElement(const QString &text);
 
 // "Name (Symbol) = mass g/mol" for the element of that name or symbol, any case; otherwise
 // "No element is called " and the text.
@@ -32,10 +40,15 @@ public:
     void add(const QString &line);
     void addElementOnce(const Element &element);
     const QStringList &lines() const { return m_lines; }
+    // Whether every symbol was known and every count could be held: else the mass leaves
+    // parts of the formula out.
+    bool complete() const { return m_complete; }
+    void incomplete() { m_complete = false; }
 
 private:
     QStringList m_lines;
     std::bitset<118> m_namedLines; // elements whose name begins a line, followed by a blank
+    bool m_complete = true;
 };
 
 // The molar mass of a formula of parts joined by "." or "+", each with an optional coefficient

@@ -80,17 +80,40 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
 }
 
 void RAMfrm::cmdElem_Click() {
-    const Computation computing(this, {lstResults}, {txtForm});
+    Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
     lstResults->addItem(ElementMassLine(txtForm->text()));
+    // The list says there is no such element; the box says so too.
+    if (!FindElement(txtForm->text())) {
+        MarkInput(txtForm, InputState::Error, QStringLiteral("No element of that name or symbol"));
+        computing.fail();
+        computing.keep(lstResults);
+    } else {
+        ClearInputMark(txtForm);
+    }
 }
 
 void RAMfrm::cmdComp_Click() {
-    const Computation computing(this, {lstResults}, {txtForm});
+    Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
+    if (txtForm->text().trimmed().isEmpty()) {
+        MarkInput(txtForm, InputState::Error, QStringLiteral("Empty: a formula is needed"));
+        computing.fail();
+        return;
+    }
     MassResults results;
     const double mass = CompoundMass(txtForm->text(), results);
     lstResults->addItems(results.lines());
+    // A formula with symbols of no element, or counts too large to hold, has no mass: the
+    // lines say what was not read.
+    if (!results.complete()) {
+        MarkInput(txtForm, InputState::Error,
+                  QStringLiteral("Symbols begin with a capital, as in H2SO4; see the list"));
+        computing.fail();
+        computing.keep(lstResults);
+        return;
+    }
+    ClearInputMark(txtForm);
     lstResults->addItem(txtForm->text() + QStringLiteral(" is ") + FormatNumberText(mass) +
                         QStringLiteral(" g/mol"));
 }

@@ -65,6 +65,9 @@ private slots:
     void everyNumberBox();
     void cases_data();
     void cases();
+    void auditedAnswers_data();
+    void auditedAnswers() { cases(); }
+    void birthdayByTheCalendar();
     void captions_data();
     void captions();
     void longResultShowsItsBeginning();
@@ -277,6 +280,96 @@ void TestMarksWindows::cases() {
     MessageRecorder messages;
     const auto opened = openWindow(window);
     runSteps(opened.get(), stepsOf(steps));
+}
+
+// Answers an outside audit found wrong, as the references give them.
+void TestMarksWindows::auditedAnswers_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("steps");
+    const struct {
+        const char *name, *window, *steps;
+    } rows[] = {
+        {"no prime factors of a fraction", "PrimeFactor",
+         "- Type `12.6` in {Text1}.\n- Press {Command1}.\n- {Text2} shows ``.\n"
+         "- {Label1} shows ``.\n"
+         "- {Text1} is marked in red: `A whole number from 1 to 99999999`.\n"},
+        {"a formula in small letters has no mass", "RAMfrm",
+         "- Type `h2so4` in {txtForm}.\n- Press {cmdComp}.\n"
+         "- {lstResults} lists `No chemical has symbol so`.\n"
+         "- {txtForm} is marked in red: "
+         "`Symbols begin with a capital, as in H2SO4; see the list`.\n"},
+        {"element 118 by its old symbol", "RAMfrm",
+         "- Type `Uuo` in {txtForm}.\n- Press {cmdComp}.\n"
+         "- {lstResults} lists `Oganesson (Og) = [294] g/mol`.\n"
+         "- {lstResults} lists `Uuo is 294 g/mol`.\n"},
+        {"below absolute zero", "FahrenheitC",
+         "- Choose `Fahrenheit` in {Combo1}.\n- Type `-1000` in {Text2}.\n"
+         "- Press {Command1}.\n- {Text1} shows ``.\n"
+         "- {Text2} is marked in red: `Below absolute zero, -459.67 °F`.\n"
+         "- Type `-459.67` in {Text2}.\n- Press {Command1}.\n- {Text1} lists `0 K`.\n"},
+        {"Delisle counts down", "FahrenheitC",
+         "- Choose `Delisle` in {Combo1}.\n- Type `600` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text2} is marked in red: `Below absolute zero, 559.725 °De`.\n"},
+        {"a loan without interest", "AutoLoan",
+         "- Type `12000` in {Text1}.\n- Type `0` in {Text2}.\n- Type `12` in {Text3}.\n"
+         "- Press {Command1}.\n- {Text4} shows `1000`.\n- {Text5} shows `12000`.\n"},
+        {"a mortgage without interest", "Mortgage",
+         "- Type `12000` in {Text1}.\n- Type `7` in {Text2}.\n- Type `0` in {Text3}.\n"
+         "- Press {Command1}.\n- {Text6} shows `0.00`.\n"},
+        {"Pisces from 19 February", "Burclar",
+         "- Type `19` in {Text1}.\n- Type `2` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows `Pisces`.\n"},
+        {"Taurus from 20 April", "Burclar",
+         "- Type `20` in {Text1}.\n- Type `4` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows `Taurus`.\n"},
+        {"Virgo from 23 August", "Burclar",
+         "- Type `23` in {Text1}.\n- Type `8` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows `Virgo`.\n"},
+        {"Libra from 23 September", "Burclar",
+         "- Type `23` in {Text1}.\n- Type `9` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows `Libra`.\n"},
+        {"no 30 February", "Burclar",
+         "- Type `30` in {Text1}.\n- Type `2` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows ``.\n- {Text1} is marked in red: `No such date`.\n"},
+        {"heat index of cool air", "HeatIndex",
+         "- Pick {Option2}.\n- Type `50` in {Text1}.\n- Type `50` in {Text2}.\n"
+         "- Press {Command1}.\n- {Text3} shows `47.05`.\n- Pick {Option1}.\n"
+         "- Type `0` in {Text1}.\n- Press {Command1}.\n- {Text3} shows `-2.64`.\n"},
+        {"no humidity above all", "HeatIndex",
+         "- Type `30` in {Text1}.\n- Type `120` in {Text2}.\n- Press {Command1}.\n"
+         "- {Text3} shows ``.\n"
+         "- {Text2} is marked in red: `A humidity from 0 to 100 %`.\n"},
+        {"no wind, no chill", "WindChill",
+         "- Pick {Option2}.\n- Type `0` in {Text1}.\n- Type `0` in {Text2}.\n"
+         "- Press {Command1}.\n- {Text3} shows `0`.\n"},
+        {"no wind chill in warm air", "WindChill",
+         "- Pick {Option2}.\n- Type `80` in {Text1}.\n- Type `10` in {Text2}.\n"
+         "- Press {Command1}.\n- {Text3} shows ``.\n"
+         "- {Text1} is marked in amber: `No wind chill above 50 °F`.\n"},
+        {"feet and no inches", "BodyMass",
+         "- Tick {Check2}.\n- Type `154` in {Text1}.\n- Type `5` in {Text2}.\n"
+         "- Press {Command1}.\n- {Text3} shows `30.1`.\n"
+         "- {Text4} is marked in amber: `Empty, read as 0`.\n"},
+        {"weight on the Sun", "WeightPlanet",
+         "- Type `100` in {Text1}.\n- Press {Command1}.\n- {Text2} lists `2794 Sun`.\n"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.window << row.steps;
+}
+
+// Age by the calendar through the window, which counts to today: born on the first of a
+// month, the days are today's day less one.
+void TestMarksWindows::birthdayByTheCalendar() {
+    const LocaleScope dayFirst(commaLocale()); // the boxes' day and month in that order
+    const QDate today = QDate::currentDate();
+    const QDate birth = QDate(today.year() - 12, today.month(), 1).addMonths(-2);
+    const auto opened = openWindow("Birthday");
+    type(opened.get(), "Text1", QString::number(birth.day()));
+    type(opened.get(), "Text2", QString::number(birth.month()));
+    typeAndEnter(opened.get(), "Text3", QString::number(birth.year()));
+    const QStringList lines = textOf(opened.get(), "Text4").split('\n');
+    QCOMPARE(lines.value(0), QStringLiteral("Age: 12 years 2 months %1 days").arg(today.day() - 1));
+    QCOMPARE(lines.value(5), QStringLiteral("Age in Months: 146"));
 }
 
 // Boxes a user could not tell apart before have captions they see and a screen reader reads.

@@ -67,7 +67,7 @@ void TestEverydayWindows::formWindows_data() {
          {"Text1=70"},
          {"Text2=26.46 Mercury\n63.49 Venus\n11.62 Moon\n26.39 Mars\n"
           "165.48 Jupiter\n64.12 Saturn\n62.23 Uranus\n78.75 Neptune\n"
-          "4.69 Pluto\n1895.04 Sun"}},
+          "4.69 Pluto\n1955.8 Sun"}},
         {"WeightPlanet", {"Text1=heavy"}, {"Text2=", "Text1#error"}},
         {"YearsPlanet",
          {"Text1=2"},
@@ -118,13 +118,23 @@ void TestEverydayWindows::hijriConvertsAndSaves() {
     type(window.get(), "Text1", "1");
     type(window.get(), "Text2", "9");
     typeAndEnter(window.get(), "Text3", "1444");
-    QCOMPARE(textOf(window.get(), "Text4"), QStringLiteral("23.03.23"));
+    QCOMPARE(textOf(window.get(), "Text4"), QStringLiteral("23.03.2023"));
+    // A Hijri year is taken as typed: 46 AH is in the seventh century.
+    typeAndEnter(window.get(), "Text3", "46");
+    QVERIFY(textOf(window.get(), "Text4").endsWith(".0666"));
+    QCOMPARE(markOf(window.get(), "Text3"), QString());
+    typeAndEnter(window.get(), "Text3", "1444");
     control<QRadioButton>(window.get(), "Option2")->click();
     type(window.get(), "Text1", "23");
     type(window.get(), "Text2", "3");
+    // A Gregorian year of two digits falls in 1930 to 2029, and the box says which.
+    typeAndEnter(window.get(), "Text3", "23");
+    QCOMPARE(markOf(window.get(), "Text3"), QStringLiteral("warning"));
+    QCOMPARE(control(window.get(), "Text3")->toolTip(), QStringLiteral("Year read as 2023"));
+    QCOMPARE(textOf(window.get(), "Text4"), QStringLiteral("01.09.1444"));
     typeAndEnter(window.get(), "Text3", "2023");
     const QString hijri = textOf(window.get(), "Text4");
-    QVERIFY2(hijri.startsWith("01.09."), qPrintable(hijri));
+    QCOMPARE(hijri, QStringLiteral("01.09.1444"));
     control<QAction>(window.get(), "Save")->trigger();
     control<QAction>(window.get(), "Save")->trigger();
     const QByteArray entry = "\r\n23.3.2023 = " + hijri.toLatin1() + "\r\n";

@@ -35,8 +35,16 @@ void TestScience::elementTable() {
         symbols.insert(element.symbolText().toLower());
     QCOMPARE(symbols.size(), 118);
     QCOMPARE(elements[3].mass, 9.012); // beryllium
-    for (std::size_t i = 109; i < 118; ++i)
-        QCOMPARE(elements[i].mass, 0.0);
+    // Elements 110 to 118 by their IUPAC names of 2016, each with the mass number of its
+    // longest-lived isotope as IUPAC lists it.
+    const std::pair<const char *, double> named[] = {{"Ds", 281}, {"Rg", 282}, {"Cn", 285},
+                                                     {"Nh", 286}, {"Fl", 290}, {"Mc", 290},
+                                                     {"Lv", 293}, {"Ts", 294}, {"Og", 294}};
+    for (std::size_t i = 109; i < 118; ++i) {
+        QCOMPARE(elements[i].symbolText(), QString(named[i - 109].first));
+        QCOMPARE(elements[i].mass, named[i - 109].second);
+        QVERIFY(elements[i].massNumber);
+    }
     const QString list = AtomicNumberList();
     QVERIFY(list.startsWith("1) Hydrogen\r\n2) Helium\r\n"));
     QVERIFY(list.endsWith("108) Hassium\r\n109) Meitnerium\r\n"));
@@ -52,8 +60,12 @@ void TestScience::elementLookup_data() {
                               << "Hydrogen (H) = 1.008 g/mol";
     QTest::newRow("unknown") << "Xx"
                              << "No element is called Xx";
-    QTest::newRow("systematic") << "uuo"
-                                << "Ununoctium (Uuo) = 0 g/mol";
+    QTest::newRow("placeholder symbol") << "uuo"
+                                        << "Oganesson (Og) = [294] g/mol";
+    QTest::newRow("placeholder name") << "Ununnilium"
+                                      << "Darmstadtium (Ds) = [281] g/mol";
+    QTest::newRow("IUPAC symbol") << "Ts"
+                                  << "Tennessine (Ts) = [294] g/mol";
     QTest::newRow("empty") << ""
                            << "No element is called ";
 }
@@ -97,7 +109,8 @@ void TestScience::compounds_data() {
                                << QStringList{"Cobalt (Co) = 58.93 g/mol",
                                               "Carbon (C) = 12.01 g/mol", o}
                                << "86.94";
-    QTest::newRow("Uuo") << "Uuo" << QStringList{"Ununoctium (Uuo) = 0 g/mol"} << "0";
+    QTest::newRow("Uuo") << "Uuo" << QStringList{"Oganesson (Og) = [294] g/mol"} << "294";
+    QTest::newRow("Nh") << "Nh2" << QStringList{"Nihonium (Nh) = [286] g/mol"} << "572";
     QTest::newRow("never closed") << "(H2O" << QStringList{h, o} << "18.016";
     QTest::newRow("stray closing")
         << "H)2" << QStringList{h, "No chemical has symbol )"} << "1.008";

@@ -47,8 +47,9 @@ void TestScienceWindows::atomicMass() {
     QCOMPARE(listLines(window.get(), "lstResults"),
              (QStringList{"Hydrogen (H) = 1.008 g/mol", "Oxygen (O) = 16 g/mol",
                           "H2O is 18.016 g/mol"}));
-    typeAndEnter(window.get(), "txtForm", "");
-    QCOMPARE(listLines(window.get(), "lstResults"), QStringList{" is 0 g/mol"});
+    typeAndEnter(window.get(), "txtForm", ""); // no formula, no mass
+    QCOMPARE(listLines(window.get(), "lstResults"), QStringList());
+    QCOMPARE(markOf(window.get(), "txtForm"), QStringLiteral("error"));
     // A line too long to lay out is shown shortened but kept whole.
     const QString digits(10000, '7');
     setText(window.get(), "txtForm", "H" + digits);
@@ -57,6 +58,19 @@ void TestScienceWindows::atomicMass() {
     type(window.get(), "txtForm", "OXYGEN");
     click(window.get(), "cmdElem");
     QCOMPARE(listLines(window.get(), "lstResults"), QStringList{"Oxygen (O) = 16 g/mol"});
+    // Symbols of no element: the lines say which, and no mass is given for what was not read.
+    for (const auto &[formula, lines] :
+         {std::pair{"h2so4",
+                    QStringList{"Hydrogen (H) = 1.008 g/mol", "No chemical has symbol so"}},
+          std::pair{"Xy2", QStringList{"No chemical has symbol Xy"}}}) {
+        typeAndEnter(window.get(), "txtForm", formula);
+        QCOMPARE(listLines(window.get(), "lstResults"), lines);
+        QCOMPARE(markOf(window.get(), "txtForm"), QStringLiteral("error"));
+    }
+    type(window.get(), "txtForm", "Xx");
+    click(window.get(), "cmdElem");
+    QCOMPARE(listLines(window.get(), "lstResults"), QStringList{"No element is called Xx"});
+    QCOMPARE(markOf(window.get(), "txtForm"), QStringLiteral("error"));
 }
 
 void TestScienceWindows::keepListAndSave() {
