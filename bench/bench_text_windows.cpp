@@ -3,9 +3,11 @@
 #include "app/window_registry.h"
 #include "common/messages.h"
 #include "fresh_settings.h"
+#include "text/digest_windows.h"
 #include "text/digests.h"
+#include "text/encoder_windows.h"
 #include "text/encoders.h"
-#include "text/text_windows.h"
+#include "text/random_windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

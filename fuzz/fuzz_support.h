@@ -48,8 +48,10 @@ template <class Value> Value valueOf(const std::uint8_t *data, std::size_t size)
     return value;
 }
 
-// Fails the run when one input takes more than 100 ms of processor time: the measure is the
-// thread's own time, so a busy machine does not count against an input.
+// Fails the run when one input takes more than a second of processor time: the measure is the
+// thread's own time, so a busy machine does not count against an input, and the bound is
+// generous because page faults while the fuzzer's memory grows count too (a plain number once
+// took 117 ms that way, and 3 ms when run again).
 class TimeBound {
 public:
     TimeBound() { clock_gettime(CLOCK_THREAD_CPUTIME_ID, &m_start); }
@@ -58,7 +60,7 @@ public:
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
         const double ms =
             (end.tv_sec - m_start.tv_sec) * 1e3 + (end.tv_nsec - m_start.tv_nsec) / 1e6;
-        if (ms > 100) {
+        if (ms > 1000) {
             std::fprintf(stderr, "slow input: %.1f ms\n", ms);
             std::abort();
         }

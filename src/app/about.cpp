@@ -5,6 +5,7 @@
 #include "common/controls.h"
 #include "common/error_rules.h"
 #include "common/external_programs.h"
+#include "common/messages.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -71,11 +72,12 @@ void About::Label5_DblClick() {
 }
 
 void About::Label4_Click() {
-    openHomePage();
+    Label2_Click();
 }
 
 void About::Label2_Click() {
-    openHomePage();
+    if (const QString failure = openHomePage(); !failure.isEmpty())
+        ShowMessage(this, failure);
 }
 
 void About::Command1_Click() {

@@ -10,7 +10,11 @@
 #include "help/help_window.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIconEngine>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -18,7 +22,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -42,22 +48,47 @@ public:
     }
 };
 
-QPixmap drawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x1f, 0x5f, 0xa8));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(size * 2 / 3);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("Z"));
-    return pixmap;
+// The category of a title, as the catalog gives it.
+int categoryOf(const QString &title) {
+    for (const ToolEntry &entry : ToolCatalog())
+        if (entry.titleText() == title)
+            return int(entry.category);
+    return -1;
 }
+
+// The program's icon: a white Z on a blue rounded square, drawn when a size of it is first
+// asked for (with lines, not a font, so that drawing it costs the start-up nothing).
+class DrawnIcon : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        const qreal size = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->setBrush(QColor(0x1f, 0x5f, 0xa8));
+        painter->setPen(Qt::NoPen);
+        painter->drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+        const qreal margin = size * 0.25, stroke = size * 0.12;
+        painter->setPen(QPen(Qt::white, stroke, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter->setBrush(Qt::NoBrush);
+        const qreal left = margin, right = size - margin;
+        const qreal top = margin + stroke / 2, bottom = size - margin - stroke / 2;
+        painter->drawPolyline(QPolygonF({QPointF(left, top), QPointF(right, top),
+                                         QPointF(left, bottom), QPointF(right, bottom)}));
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QIconEngine *clone() const override { return new DrawnIcon; }
+};
 
 // What a title of the list allows when it is shown.
 Qt::ItemFlags shownTitleFlags() {
@@ -68,10 +99,7 @@ Qt::ItemFlags shownTitleFlags() {
 } // namespace
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
-    return icon;
+    return QIcon(new DrawnIcon);
 }
 
 Main::Main(QWidget *parent) : QMainWindow(parent) {
@@ -90,56 +118,105 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     txtSearch->setAccessibleName(QStringLiteral("Search tools"));
     txtSearch->setClearButtonEnabled(true);
 
+    lstCategories = new QListWidget(client);
+    lstCategories->setObjectName(QStringLiteral("lstCategories"));
+    lstCategories->setAccessibleName(QStringLiteral("Categories"));
+    lstCategories->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("Calculators and converters"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setFlow(QListView::TopToBottom);
-    List1->setWrapping(true);
-    List1->setResizeMode(QListView::Adjust);
     List1->setUniformItemSizes(true);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->viewport()->installEventFilter(this);
 
-    // Below the list, at its own size: a button drawn over the list could be neither seen
-    // nor clicked.
+    lblNoMatch = new QLabel(client);
+    lblNoMatch->setObjectName(QStringLiteral("lblNoMatch"));
+    lblNoMatch->setWordWrap(true);
+    lblNoMatch->hide();
+
     StartCmd = new QPushButton(QStringLiteral("Start"), client);
     StartCmd->setObjectName(QStringLiteral("StartCmd"));
-    StartCmd->resize(StartCmd->sizeHint());
     StartCmd->setDefault(true);
 
     Label1 = new ClickLabel(QStringLiteral("Homepage"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->makeLink();
-    Label1->resize(std::max(twips(975), Label1->sizeHint().width()), twips(255));
 
-    setTabOrder(txtSearch, List1);
+    layOut(client);
+    setTabOrder(txtSearch, lstCategories);
+    setTabOrder(lstCategories, List1);
     setTabOrder(List1, StartCmd);
     buildMenu();
-    describeBoxesFromHelp(this);
     List1->setFocus(); // the list's own type-ahead, as before there was a search field
 
     connect(StartCmd, &QPushButton::clicked, this, &Main::StartCmd_Click);
     connect(Label1, &ClickLabel::clicked, this, &Main::Label1_Click);
     connect(txtSearch, &QLineEdit::textChanged, this, &Main::txtSearch_Change);
+    connect(lstCategories, &QListWidget::currentRowChanged, this, &Main::lstCategories_Click);
     new KeyPreview(this, [this](QKeyEvent *event) { return Form_KeyDown(event); });
 
     Form_Load();
-    // The designed size, widened where the font needs it for two columns of whole titles and
-    // heightened for the button row below the list.
-    const int listFrame = List1->frameWidth() * 2 + 4;
-    resize(std::max(twips(5940), 2 * widestTitle() + listFrame + twips(300)),
-           twips(5790) - twips(250) + buttonRowHeight() + listTop() - twips(120) +
-               menuBar()->sizeHint().height());
+    sizeToShowTheTitles();
 }
 
-int Main::buttonRowHeight() const {
-    return StartCmd->height() + 2 * twips(120);
+// The search field across the top; the categories left of the titles; Start and the link below.
+void Main::layOut(QWidget *client) {
+    const auto captionFor = [client](const QString &text, QWidget *box) {
+        auto *caption = new QLabel(text, client);
+        caption->setBuddy(box);
+        return caption;
+    };
+    auto *layout = new QVBoxLayout(client);
+    layout->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    layout->addWidget(captionFor(txtSearch->accessibleName(), txtSearch));
+    layout->addWidget(txtSearch);
+    auto *lists = new QGridLayout;
+    lists->addWidget(captionFor(lstCategories->accessibleName(), lstCategories), 0, 0);
+    lists->addWidget(captionFor(List1->accessibleName(), List1), 0, 1);
+    lists->addWidget(lstCategories, 1, 0, 2, 1);
+    lists->addWidget(lblNoMatch, 1, 1);
+    lists->addWidget(List1, 2, 1);
+    lists->setColumnStretch(1, 1);
+    lists->setRowStretch(2, 1);
+    layout->addLayout(lists, 1);
+    // Below the lists, at its own size: a button drawn over a list could be neither seen nor
+    // clicked.
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(StartCmd);
+    buttons->addStretch(1);
+    buttons->addWidget(Label1);
+    layout->addLayout(buttons);
 }
 
-int Main::listTop() const {
-    return twips(120) + txtSearch->sizeHint().height() + twips(60);
+// Wide enough for the longest title and category without a sideways scroll bar, and tall
+// enough for two dozen titles; the window may be made smaller down to a few of them.
+void Main::sizeToShowTheTitles() {
+    const auto widthFor = [](const QListWidget *list) {
+        // The widest text is among the longest: measuring those spares the start-up the
+        // shaping of every title.
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+        std::sort(texts.begin(), texts.end(),
+                  [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        const QFontMetrics metrics(list->font());
+        int widest = 0;
+        for (const QString &text : texts.mid(0, 12))
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        return widest + 2 * list->frameWidth() +
+               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+               4 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    };
+    lstCategories->setMinimumWidth(widthFor(lstCategories));
+    lstCategories->setMaximumWidth(widthFor(lstCategories));
+    List1->setMinimumWidth(widthFor(List1));
+    const int rows = List1->sizeHintForRow(0) * 24 + 2 * List1->frameWidth();
+    List1->setMinimumHeight(rows);
+    resize(sizeHint());
+    List1->setMinimumHeight(List1->sizeHintForRow(0) * 4 + 2 * List1->frameWidth());
 }
 
 void Main::buildMenu() {
@@ -179,34 +256,13 @@ void Main::Form_Load() {
     List1->sortItems();
     List1->setCurrentRow(-1);
     List1->clearSelection();
-}
-
-void Main::Form_Resize() {
-    // Each rule stands alone: one that would give a negative size is skipped.
-    const int outerWidth = frameGeometry().width();
-    const int clientHeight = centralWidget()->height();
-    const int listWidth = outerWidth - twips(300);
-    const int listHeight = clientHeight - listTop() - buttonRowHeight();
-    if (listWidth >= 0)
-        List1->resize(listWidth, List1->height());
-    if (listHeight >= 0)
-        List1->resize(List1->width(), listHeight);
-    List1->move(twips(120), listTop());
-    txtSearch->setGeometry(twips(120), twips(120), List1->width(), txtSearch->sizeHint().height());
-    // Two columns, each one half of the list's inside width, but never narrower than the
-    // longest title: the list scrolls sideways rather than cut a title short.
-    const int rowHeight = List1->fontMetrics().height() + 2;
-    List1->setGridSize(
-        QSize(std::max({1, List1->viewport()->width() / 2, widestTitle()}), rowHeight));
-    // The button row: Start on the left under the list, the link at the right, centred on it.
-    const int rowTop = List1->y() + List1->height() + twips(120);
-    StartCmd->move(twips(120), rowTop);
-    Label1->move(outerWidth - twips(1420), rowTop + (StartCmd->height() - Label1->height()) / 2);
-}
-
-void Main::resizeEvent(QResizeEvent *event) {
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
+    const QSignalBlocker quiet(lstCategories);
+    lstCategories->addItem(QStringLiteral("All tools (%1)").arg(ToolCatalog().size()));
+    for (int category = 0; category < ToolCategoryCount; ++category)
+        lstCategories->addItem(
+            QStringLiteral("%1 (%2)").arg(toolCategoryName(ToolCategory(category)),
+                                          QString::number(toolCountIn(ToolCategory(category)))));
+    lstCategories->setCurrentRow(0);
 }
 
 void Main::showEvent(QShowEvent *event) {
@@ -217,11 +273,13 @@ void Main::showEvent(QShowEvent *event) {
             move(display->availableGeometry().center() - frameGeometry().center() + pos());
     }
     QMainWindow::showEvent(event);
-    Form_Resize();
+    describeBoxesFromHelp(this);
 }
 
 bool Main::Form_KeyDown(QKeyEvent *event) {
     if (focusWidget() == txtSearch && txtSearch_KeyDown(event))
+        return true;
+    if (focusWidget() == lstCategories && lstCategories_KeyDown(event))
         return true;
     if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
         return false;
@@ -264,7 +322,7 @@ bool Main::txtSearch_KeyDown(QKeyEvent *event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // With nothing typed, Enter does what it does in the list.
-        if (!searchWords(txtSearch->text()).isEmpty())
+        if (!txtSearch->text().trimmed().isEmpty())
             List1->setCurrentItem(firstShownTitle());
         StartCmd->click();
         return true;
@@ -277,6 +335,19 @@ bool Main::txtSearch_KeyDown(QKeyEvent *event) {
     }
 }
 
+// Enter or Right goes from the categories to the titles.
+bool Main::lstCategories_KeyDown(QKeyEvent *event) {
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+        return false;
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter &&
+        event->key() != Qt::Key_Right)
+        return false;
+    if (!List1->currentItem() || List1->currentItem()->isHidden())
+        List1->setCurrentItem(firstShownTitle());
+    List1->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
 QListWidgetItem *Main::firstShownTitle() const {
     for (int row = 0; row < List1->count(); ++row)
         if (!List1->item(row)->isHidden())
@@ -285,21 +356,39 @@ QListWidgetItem *Main::firstShownTitle() const {
 }
 
 void Main::txtSearch_Change() {
-    const bool filtering = !searchWords(txtSearch->text()).isEmpty();
-    const QStringList found = filtering ? findTools(txtSearch->text()) : QStringList();
+    // A search looks through every tool; emptying it keeps the category it chose.
+    if (!txtSearch->text().trimmed().isEmpty()) {
+        const QSignalBlocker quiet(lstCategories);
+        lstCategories->setCurrentRow(0);
+    }
+    showFoundTitles();
+}
+
+void Main::lstCategories_Click() {
+    showFoundTitles();
+}
+
+// The titles of the chosen category that the search finds, in the search's order; the others
+// hidden and disabled, so neither the arrow keys nor the list's type-ahead can land on them.
+void Main::showFoundTitles() {
+    const QString typed = txtSearch->text().trimmed();
+    const bool filtering = !typed.isEmpty();
+    const QStringList found = filtering ? findTools(typed) : QStringList();
+    const int category = lstCategories->currentRow() - 1; // -1: all tools
     QListWidgetItem *current = List1->currentItem();
-    // One sort by rank, the found titles first in the order found; the others hidden and
-    // disabled, so neither the arrow keys nor the list's type-ahead can land on them.
     List1->setSortingEnabled(false);
+    int shownCount = 0;
     for (int row = 0; row < List1->count(); ++row) {
         QListWidgetItem *item = List1->item(row);
         const qsizetype place = found.indexOf(item->text());
-        const bool shown = !filtering || place >= 0;
+        const bool shown =
+            (!filtering || place >= 0) && (category < 0 || categoryOf(item->text()) == category);
         item->setData(SearchRankRole, !filtering ? 0
                                       : shown    ? int(place) + 1
                                                  : int(found.size()) + 1);
         item->setHidden(!shown);
         item->setFlags(shown ? shownTitleFlags() : Qt::NoItemFlags);
+        shownCount += shown;
     }
     List1->sortItems();
     List1->setSortingEnabled(true);
@@ -309,6 +398,14 @@ void Main::txtSearch_Change() {
         List1->setCurrentItem(nullptr);
         List1->clearSelection();
     }
+    // A pasted page is quoted by its beginning: the line stays one line, and laying out a
+    // megabyte of text would keep the window from answering.
+    constexpr qsizetype QuotedLength = 60;
+    const QString quoted = typed.size() <= QuotedLength
+                               ? typed
+                               : typed.left(QuotedLength) + QChar(0x2026); // an ellipsis
+    lblNoMatch->setText(QStringLiteral("No tool matches \"%1\".").arg(quoted));
+    lblNoMatch->setVisible(shownCount == 0);
 }
 
 void Main::Find_Click() {
@@ -318,14 +415,6 @@ void Main::Find_Click() {
 
 void Main::HelpContents_Click() {
     showHelpFor(this);
-}
-
-int Main::widestTitle() const {
-    const QFontMetrics metrics(List1->font());
-    int widest = 0;
-    for (int row = 0; row < List1->count(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(List1->item(row)->text()));
-    return widest + 2 * List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
 }
 
 QString Main::selectedTitle() const {
@@ -350,7 +439,7 @@ void Main::openSelectedEntry() {
             }
             break;
         case ToolTarget::SystemCalculator:
-            startSystemCalculator();
+            sayWhatDidNotStart(startSystemCalculator());
             break;
         }
     }
@@ -367,11 +456,16 @@ void Main::StartCmd_Click() {
 }
 
 void Main::Label1_Click() {
-    openHomePage();
+    sayWhatDidNotStart(openHomePage());
 }
 
 void Main::Notepad_Click() {
-    startTextEditor();
+    sayWhatDidNotStart(startTextEditor());
+}
+
+void Main::sayWhatDidNotStart(const QString &failure) {
+    if (!failure.isEmpty())
+        ShowMessage(this, failure);
 }
 
 void Main::PCRunTime_Click() {

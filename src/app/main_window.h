@@ -5,6 +5,7 @@
 class QAction;
 class QIcon;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -17,15 +18,18 @@ class ClickLabel;
 // The program's icon, drawn once.
 QIcon applicationIcon();
 
-// The start-up window: a search field over the sorted tool catalog, a Start button and the
-// home-page link below it, the File menu, About and Help.
+// The start-up window: a search field over the tool categories and the sorted tool catalog, a
+// Start button and the home-page link below them, the File menu, About and Help. It can be
+// resized and maximised; the lists grow with it.
 class Main : public QMainWindow {
     Q_OBJECT
 public:
     explicit Main(QWidget *parent = nullptr);
 
     QLineEdit *txtSearch;
+    QListWidget *lstCategories; // "All tools (92)", then each category with its count
     QListWidget *List1;
+    QLabel *lblNoMatch; // in place of the titles when the search finds none
     QPushButton *StartCmd;
     ClickLabel *Label1;
     QAction *Notepad;
@@ -37,7 +41,6 @@ public:
 
 public slots:
     void Form_Load();
-    void Form_Resize();
     void List1_DblClick();
     void StartCmd_Click();
     void Label1_Click();
@@ -46,13 +49,14 @@ public slots:
     void Exit_Click();
     void AboutA_Click();
     void txtSearch_Change();
+    void lstCategories_Click();
     void Find_Click();
     void HelpContents_Click();
 
 protected:
     bool Form_KeyDown(QKeyEvent *event);
     bool txtSearch_KeyDown(QKeyEvent *event);
-    void resizeEvent(QResizeEvent *event) override;
+    bool lstCategories_KeyDown(QKeyEvent *event);
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -60,10 +64,11 @@ private:
     void buildMenu();
     void openSelectedEntry();
     QString selectedTitle() const;
-    int widestTitle() const;     // the width a list column needs for the longest title
-    int buttonRowHeight() const; // the row of Start and the link, below the list
-    int listTop() const;         // below the search field
+    void layOut(QWidget *client);
+    void sizeToShowTheTitles();
+    void showFoundTitles();
     QListWidgetItem *firstShownTitle() const;
+    void sayWhatDidNotStart(const QString &failure);
 
     bool m_placed = false;
 };

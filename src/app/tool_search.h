@@ -9,9 +9,12 @@ namespace zq {
 // character that is not a letter or a digit ("Ohm's" gives "ohm" and "s").
 QStringList searchWords(const QString &text);
 
-// The catalog titles that the typed text finds: each typed word must begin some word of the
-// title or of the tool's keywords. Titles found by their own words come first, then those that
-// need a keyword, each group in catalog order. A text without words finds every title.
+// The catalog titles that the typed text finds: each typed word (or its singular: "pounds",
+// "pound") must begin some word of the title or of the tool's keywords. Small words without a
+// subject ("to", "of", "between") and numbers ("70 kg") are needed only by tools that have
+// them. Titles found by their own words come first, then those that need a keyword, each group
+// in the list's order. A text of symbols alone ("%", "°", "Ω") finds the tools whose title or
+// keywords hold them; a text of blanks finds every title.
 QStringList findTools(const QString &typed);
 
 } // namespace zq

@@ -303,9 +303,9 @@ void ComputeSoughtBox(QWidget *window, std::initializer_list<SoughtBox> choices)
             if (sought.divisor)
                 RequireNonZero(sought.divisor, QStringLiteral("A number other than zero"));
             const double a = ReadStrictNumber(sought.first), b = ReadStrictNumber(sought.second);
-            ShowNumber(sought.result, RejectOnFailure({sought.first, sought.second},
-                                                      QStringLiteral("Too large to compute with"),
-                                                      [&] { return sought.compute(a, b); }));
+            ShowNumber(sought.result,
+                       RejectOnFailure({sought.first, sought.second}, TooLargeToCompute,
+                                       [&] { return sought.compute(a, b); }));
         });
         return;
     }

@@ -1,8 +1,10 @@
 #include "common/controls.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -159,6 +161,48 @@ QComboBox *EditableComboBox(const char *name, QWidget *parent) {
 
 QRadioButton *OptionButton(const QString &caption, const char *name, QWidget *parent) {
     return named(new QRadioButton(caption, parent), name);
+}
+
+QButtonGroup *AtMostOneTicked(QObject *owner, std::initializer_list<QAbstractButton *> boxes) {
+    auto *group = new QButtonGroup(owner);
+    group->setExclusive(false); // an exclusive group would keep one ticked
+    for (QAbstractButton *box : boxes)
+        group->addButton(box);
+    return group;
+}
+
+void UntickOthers(QAbstractButton *ticked) {
+    if (!ticked->isChecked() || !ticked->group())
+        return;
+    for (QAbstractButton *other : ticked->group()->buttons())
+        if (other != ticked)
+            other->setChecked(false);
+}
+
+void OptionPair(QWidget *window, GridRow place, QRadioButton *&first, const QString &firstCaption,
+                QRadioButton *&second, const QString &secondCaption) {
+    first = OptionButton(firstCaption, "Option1", window);
+    second = OptionButton(secondCaption, "Option2", window);
+    first->setChecked(true);
+    auto *pair = new QHBoxLayout;
+    pair->addWidget(first);
+    pair->addWidget(second);
+    place.grid->addLayout(pair, place.row, 0, 1, place.columns);
+}
+
+QGridLayout *BoxAndButtonRows(QWidget *window, QWidget *box, QPushButton *button,
+                              std::initializer_list<QWidget *> below) {
+    auto *grid = new QGridLayout(window);
+    grid->addWidget(box, 0, 0);
+    grid->addWidget(button, 0, 1);
+    for (QWidget *control : below)
+        grid->addWidget(control, grid->rowCount(), 0, 1, 2);
+    return grid;
+}
+
+void ShowStatus(QLabel *label, const QString &text) {
+    label->setText(text);
+    label->repaint();
 }
 
 void NameWindow(QWidget *window, const char *name, const QString &caption) {

@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 
+class QAbstractButton;
 class QAbstractItemView;
+class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -58,6 +60,34 @@ struct Form {
 // laying out a line of a megabyte takes a second, and no window is that wide. The lines
 // themselves stay whole (copied, saved).
 void ShowLongLinesShortened(QAbstractItemView *list);
+
+// Check boxes of which at most one is ticked, grouped; unlike an exclusive group, none need be.
+// Each box's click handler calls UntickOthers.
+QButtonGroup *AtMostOneTicked(QObject *owner, std::initializer_list<QAbstractButton *> boxes);
+// When the box is ticked, unticks the other boxes of its group.
+void UntickOthers(QAbstractButton *ticked);
+
+// Where a row goes in a grid: its row, and how many columns it spans from the first.
+struct GridRow {
+    QGridLayout *grid;
+    int row;
+    int columns;
+};
+
+// Two option buttons "Option1" and "Option2" side by side on a row of their own, the first
+// selected.
+void OptionPair(QWidget *window, GridRow place, QRadioButton *&first, const QString &firstCaption,
+                QRadioButton *&second, const QString &secondCaption);
+
+// A box with its button beside it on the first row, and each further control on a row of its
+// own across both columns.
+QGridLayout *BoxAndButtonRows(QWidget *window, QWidget *box, QPushButton *button,
+                              std::initializer_list<QWidget *> below);
+
+// The status a long computation shows before it starts.
+inline const QString PleaseWait = QStringLiteral("Please wait...");
+// Shows a status text at once, before a long computation keeps the window from painting.
+void ShowStatus(QLabel *label, const QString &text);
 
 // Gives a window its name and caption.
 void NameWindow(QWidget *window, const char *name, const QString &caption);

@@ -34,16 +34,24 @@ bool openUrl(const QUrl &url) {
 }
 
 // Starts the first of the candidates installed on this machine; with none installed, the
-// attempt with the first name fails like any other start that fails.
-template <std::size_t N> void startFirstInstalled(const std::array<const char *, N> &candidates) {
-    for (const char *candidate : candidates) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
-        if (!path.isEmpty()) {
-            startExternalProgram(path, {});
-            return;
-        }
+// attempt with the first name fails like any other start that fails. Returns what failed.
+template <std::size_t N>
+QString startFirstInstalled(const std::array<const char *, N> &candidates, const QString &what) {
+    QStringList tried;
+    for (const char *candidate : candidates)
+        tried << QString::fromLatin1(candidate);
+    for (const QString &candidate : std::as_const(tried)) {
+        const QString path = QStandardPaths::findExecutable(candidate);
+        if (path.isEmpty())
+            continue;
+        if (startExternalProgram(path, {}))
+            return {};
+        return QStringLiteral("The %1 could not be started (tried %2).").arg(what, path);
     }
-    startExternalProgram(QString::fromLatin1(candidates.front()), {});
+    if (startExternalProgram(tried.front(), {}))
+        return {};
+    return QStringLiteral("No %1 was found (tried %2).")
+        .arg(what, tried.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -75,16 +83,19 @@ RegistrationStart startRegistrationProgram(const QStringList &arguments) {
                                                            : RegistrationStart::Failed;
 }
 
-void startSystemCalculator() {
-    startFirstInstalled(CalculatorPrograms);
+QString startSystemCalculator() {
+    return startFirstInstalled(CalculatorPrograms, QStringLiteral("calculator program"));
 }
 
-void startTextEditor() {
-    startFirstInstalled(TextEditorPrograms);
+QString startTextEditor() {
+    return startFirstInstalled(TextEditorPrograms, QStringLiteral("text editor"));
 }
 
-void openHomePage() {
-    openUrl(QUrl(homePageUrl()));
+QString openHomePage() {
+    if (openUrl(QUrl(homePageUrl())))
+        return {};
+    return QStringLiteral("The home page could not be opened (tried %1 in the web browser).")
+        .arg(homePageUrl());
 }
 
 } // namespace zq

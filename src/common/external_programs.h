@@ -30,9 +30,11 @@ QString homePageUrl();
 enum class RegistrationStart { Missing, Failed, Started };
 RegistrationStart startRegistrationProgram(const QStringList &arguments);
 
-// Each of these fails silently: a program that cannot be started is not reported.
-void startSystemCalculator();
-void startTextEditor();
-void openHomePage();
+// Each of these returns, when it could not start its program, what could not be started and
+// what was tried ("No calculator program was found (tried gnome-calculator, kcalc, ...)."),
+// for a message; an empty text when it started.
+QString startSystemCalculator();
+QString startTextEditor();
+QString openHomePage();
 
 } // namespace zq

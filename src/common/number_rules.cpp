@@ -18,18 +18,8 @@ bool isAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-int hexDigitValue(char16_t c) {
-    if (isAsciiDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 int digitValue(char16_t c, int radix) {
-    const int value = hexDigitValue(c);
+    const int value = HexDigitValue(c);
     return value < radix ? value : -1;
 }
 
@@ -340,6 +330,16 @@ QString signedText(double x, int digits) {
 }
 
 } // namespace
+
+int HexDigitValue(char16_t c) {
+    if (isAsciiDigit(c))
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
 
 LeadingNumber ReadLeadingNumber(const QString &text) {
     BlankSkippingReader in(text);

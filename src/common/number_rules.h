@@ -36,6 +36,9 @@ QString FormatSingleText(float x);
 QString SignedNumberText(double x);
 QString SignedSingleText(float x);
 
+// The value of a hexadecimal digit (0 to 9, A to F, a to f); -1 for any other character.
+int HexDigitValue(char16_t c);
+
 // Rounds x to n decimal places, ties to the even last digit, judged on x's exact value.
 double RoundHalfEven(double x, int n = 0);
 

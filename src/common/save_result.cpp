@@ -10,7 +10,6 @@
 #include <algorithm>
 
 namespace zq {
-
 namespace {
 
 QString fullPath(const QString &fileName) {

@@ -11,7 +11,6 @@
 #include <cmath>
 
 namespace zq {
-
 namespace {
 
 QString readAsMessage(const LeadingNumber &read) {

@@ -39,6 +39,9 @@ double ReadWholeNumber(QWidget *box, double lowest, double highest);
 // -32768 to 32767"), a fraction is warned as read as the rounded number.
 double ReadRoundedNumber(QWidget *box, double lowest, double highest);
 
+// What a box says when a result would be beyond the double range.
+inline const QString TooLargeToCompute = QStringLiteral("Too large to compute with");
+
 // Marks every box as an error with the message and ends the computation (CalcError).
 [[noreturn]] void RejectAll(const QList<QWidget *> &boxes, const QString &message);
 

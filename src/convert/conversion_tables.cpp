@@ -9,7 +9,6 @@ namespace zq {
 namespace {
 
 // Factors written as expressions are evaluated as written, left to right.
-// Weight table: 47 units.
 constexpr std::array<ConversionUnit, 47> WeightUnits = {{
     {u"Milligram", 1e-06},
     {u"Gram", 0.001},
@@ -60,7 +59,6 @@ constexpr std::array<ConversionUnit, 47> WeightUnits = {{
     {u"Planck Mass", 2.1767e-08},
 }};
 
-// Volume table: 49 units.
 constexpr std::array<ConversionUnit, 49> VolumeUnits = {{
     {u"Liter", 1.0},
     {u"Dekaliter", 0.1},
@@ -113,7 +111,6 @@ constexpr std::array<ConversionUnit, 49> VolumeUnits = {{
     {u"Split", 5.0},
 }};
 
-// Length table: 53 units.
 constexpr std::array<ConversionUnit, 53> LengthUnits = {{
     {u"Angstrom", 1e-10},
     {u"Attometer", 1e-18},
@@ -170,7 +167,6 @@ constexpr std::array<ConversionUnit, 53> LengthUnits = {{
     {u"Point Metric", 0.000375},
 }};
 
-// Area table: 29 units.
 constexpr std::array<ConversionUnit, 29> AreaUnits = {{
     {u"Square Millimeter", 1.0},
     {u"Square Centimeter", 100.0},
@@ -203,7 +199,6 @@ constexpr std::array<ConversionUnit, 29> AreaUnits = {{
     {u"Are", 100000000.0},
 }};
 
-// Energy-power table: 34 units.
 constexpr std::array<ConversionUnit, 34> EnergyPowerUnits = {{
     {u"Attowatt", 1e-21},
     {u"Milliwatt", 1e-06},
@@ -241,7 +236,6 @@ constexpr std::array<ConversionUnit, 34> EnergyPowerUnits = {{
     {u"KVA", 0.8},
 }};
 
-// Voltage table: 22 units.
 constexpr std::array<ConversionUnit, 22> VoltageUnits = {{
     {u"Abvolt", 100000000.0},
     {u"Attovolt", 1e+18},
@@ -267,7 +261,6 @@ constexpr std::array<ConversionUnit, 22> VoltageUnits = {{
     {u"Zettavolt", 1e-21},
 }};
 
-// Electric current table: 24 units.
 constexpr std::array<ConversionUnit, 24> ElectricCurrentUnits = {{
     {u"Abampere", 0.1},
     {u"Ampere", 1.0},
@@ -295,7 +288,6 @@ constexpr std::array<ConversionUnit, 24> ElectricCurrentUnits = {{
     {u"Weber/Henry", 1.0},
 }};
 
-// Angle table: 14 units.
 constexpr std::array<ConversionUnit, 14> AngleUnits = {{
     {u"Degree", 1.0},
     {u"Grade", 0.9},
@@ -313,7 +305,6 @@ constexpr std::array<ConversionUnit, 14> AngleUnits = {{
     {u"Centesimal Min.", 0.009000000000000001},
 }};
 
-// Speed table: 24 units.
 constexpr std::array<ConversionUnit, 24> SpeedUnits = {{
     {u"Millimeter/second", 0.001},
     {u"Centimeter/second", 0.01},
@@ -341,7 +332,6 @@ constexpr std::array<ConversionUnit, 24> SpeedUnits = {{
     {u"Speed of Light", 299792458.0},
 }};
 
-// Astronomical time table: 35 units.
 constexpr std::array<ConversionUnit, 35> AstronomicalTimeUnits = {{
     {u"Day", 1.0},
     {u"Month", 1.0 / 12 * 365.242198781},
@@ -380,7 +370,6 @@ constexpr std::array<ConversionUnit, 35> AstronomicalTimeUnits = {{
     {u"Pluto day", 6.3867},
 }};
 
-// Byte table: 17 units.
 constexpr std::array<ConversionUnit, 17> ByteUnits = {{
     {u"Bits", 1.0},
     {u"Nibble", 4.0},
@@ -401,7 +390,6 @@ constexpr std::array<ConversionUnit, 17> ByteUnits = {{
     {u"Yottabytes", 1024.0 * 1024.0 * 1024.0 * 1024.0 * 1024.0 * 1024.0 * 1024.0 * 1024.0 * 8},
 }};
 
-// Number-scale table: 52 units.
 constexpr std::array<ConversionUnit, 52> NumberScaleUnits = {{
     {u"One", 1.0},
     {u"Two", 2.0},
@@ -456,37 +444,31 @@ constexpr std::array<ConversionUnit, 52> NumberScaleUnits = {{
     {u"Bundle", 1000.0},
     {u"Bale", 5000.0},
 }};
+
+// In the order of UnitTable.
+constexpr ConversionTable Tables[] = {
+    {WeightUnits, ConversionDirection::Size},
+    {VolumeUnits, ConversionDirection::Count},
+    {LengthUnits, ConversionDirection::Size},
+    {AreaUnits, ConversionDirection::Size},
+    {EnergyPowerUnits, ConversionDirection::Size},
+    {VoltageUnits, ConversionDirection::Count},
+    {ElectricCurrentUnits, ConversionDirection::Count},
+    {AngleUnits, ConversionDirection::Size},
+    {SpeedUnits, ConversionDirection::Size},
+    {AstronomicalTimeUnits, ConversionDirection::Size},
+    {ByteUnits, ConversionDirection::Size},
+    {NumberScaleUnits, ConversionDirection::Size},
+};
+static_assert(std::size(Tables) == std::size_t(UnitTable::NumberScale) + 1);
+
 } // namespace
 
 ConversionTable conversionTable(UnitTable table) {
-    using enum ConversionDirection;
-    switch (table) {
-    case UnitTable::Weight:
-        return {WeightUnits, Size};
-    case UnitTable::Volume:
-        return {VolumeUnits, Count};
-    case UnitTable::Length:
-        return {LengthUnits, Size};
-    case UnitTable::Area:
-        return {AreaUnits, Size};
-    case UnitTable::EnergyPower:
-        return {EnergyPowerUnits, Size};
-    case UnitTable::Voltage:
-        return {VoltageUnits, Count};
-    case UnitTable::ElectricCurrent:
-        return {ElectricCurrentUnits, Count};
-    case UnitTable::Angle:
-        return {AngleUnits, Size};
-    case UnitTable::Speed:
-        return {SpeedUnits, Size};
-    case UnitTable::AstronomicalTime:
-        return {AstronomicalTimeUnits, Size};
-    case UnitTable::Byte:
-        return {ByteUnits, Size};
-    case UnitTable::NumberScale:
-        return {NumberScaleUnits, Size};
-    }
-    throw CalcError(CalcError::Kind::InvalidArgument, "unknown conversion table");
+    const auto index = std::size_t(table);
+    if (index >= std::size(Tables))
+        throw CalcError(CalcError::Kind::InvalidArgument, "unknown conversion table");
+    return Tables[index];
 }
 
 double ConvertByFactors(double x, double multiplying, double dividing) {

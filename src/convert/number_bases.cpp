@@ -14,14 +14,10 @@ namespace {
 }
 
 int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    notADigit();
+    const int value = HexDigitValue(c.unicode());
+    if (value < 0)
+        notADigit();
+    return value;
 }
 
 // Adds digit * radix^k for each digit, the last character first.

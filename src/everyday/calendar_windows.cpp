@@ -97,7 +97,7 @@ void Hijri::Save_Click() {
     SaveResultText(this, QStringLiteral("HijriGregorian.txt"),
                    {QStringLiteral("\r\n") + Text1->text() + QLatin1Char('.') + Text2->text() +
                     QLatin1Char('.') + Text3->text() + QStringLiteral(" = ") + Text4->text()},
-                   QStringLiteral("Saved to the program's location."));
+                   SavedMessage);
 }
 
 DateCalculate::DateCalculate(QWidget *parent) : ToolWindow(parent) {

@@ -3,7 +3,6 @@
 #include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
-#include "common/float_faults.h"
 #include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -36,13 +35,6 @@ constexpr UtilityDesign Utilities[] = {
      "Average Daily Electric Amount"},
 };
 
-QPlainTextEdit *resultLines(const char *name, QWidget *window, QGridLayout *grid, int width,
-                            int height) {
-    QPlainTextEdit *box = MultiLineResultBox(name, window, width, height);
-    grid->addWidget(box, grid->rowCount(), 0, 1, 3);
-    return box;
-}
-
 // Box = the box read strictly, rounded to `places` decimals, as a step of its own.
 void roundedStep(QLineEdit *box, int places, const std::function<double()> &value) {
     silentErrorExit([&] { ShowNumber(box, RoundHalfEven(value(), places)); });
@@ -53,39 +45,6 @@ double strict(QLineEdit *box) {
 }
 
 } // namespace
-
-WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "WeightPlanet", QStringLiteral("Weight on Other Planets"));
-    DescribeBoxes(this, {{"Text1", "Weight"}, {"Text2", "Weight on other planets"}});
-    const Form form = FieldForm(
-        this, {{nullptr, QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label1"}});
-    Text1 = form.boxes[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
-    Text2 = resultLines("Text2", this, form.grid, 3200, 2600);
-    connect(Command1, &QPushButton::clicked, this, &WeightPlanet::Command1_Click);
-}
-
-void WeightPlanet::Command1_Click() {
-    const Computation computing(this);
-    Text2->clear();
-    silentErrorExit([&] { setMultiLineText(Text2, WeightOnPlanetsText(strict(Text1))); });
-}
-
-YearsPlanet::YearsPlanet(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "YearsPlanet", QStringLiteral("Earth Year on Other Planets"));
-    DescribeBoxes(this, {{"Text2", "Years on other planets"}});
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Earth Year"), "Text1"}});
-    Text1 = form.boxes[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
-    Text2 = resultLines("Text2", this, form.grid, 3200, 2200);
-    connect(Command1, &QPushButton::clicked, this, &YearsPlanet::Command1_Click);
-}
-
-void YearsPlanet::Command1_Click() {
-    const Computation computing(this);
-    Text2->clear();
-    silentErrorExit([&] { setMultiLineText(Text2, YearsOnPlanetsText(strict(Text1))); });
-}
 
 Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
     NameWindow(this, "Mileage", QStringLiteral("Fuel Consumption Calculator"));
@@ -152,17 +111,17 @@ void Mileage::optUsGallons_Click() {
 void Mileage::cmdCalculate_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
-        const QString tooLarge = QStringLiteral("Too large to compute with");
-        const float distance = RejectOnFailure(
-            {txtDistance}, tooLarge, [&] { return toSingle(ReadLenientNumber(txtDistance)); });
-        const float fuel = RejectOnFailure({txtFuel}, tooLarge,
+        const float distance = RejectOnFailure({txtDistance}, TooLargeToCompute, [&] {
+            return toSingle(ReadLenientNumber(txtDistance));
+        });
+        const float fuel = RejectOnFailure({txtFuel}, TooLargeToCompute,
                                            [&] { return toSingle(ReadLenientNumber(txtFuel)); });
         // Both are divisors: miles per gallon, then gallons per hundred miles.
         if (distance == 0)
             RejectInput(txtDistance, QStringLiteral("A distance other than zero"));
         if (fuel == 0)
             RejectInput(txtFuel, QStringLiteral("An amount of fuel other than zero"));
-        const MileageTexts texts = RejectOnFailure({txtDistance, txtFuel}, tooLarge, [&] {
+        const MileageTexts texts = RejectOnFailure({txtDistance, txtFuel}, TooLargeToCompute, [&] {
             return MileageText(distance, fuel, optKilometers->isChecked());
         });
         setMultiLineText(txtUsMpg, texts.usMpg);
@@ -196,13 +155,9 @@ void UtilityConsumption::Command1_Click() {
     });
     if (computing.failed())
         return;
-    roundedStep(Text3, 3, [&] {
-        return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
-    });
-    roundedStep(Text4, 2, [&] { return checkedFloat([a = strict(Text1)] { return a / 30; }); });
-    roundedStep(Text5, 2, [&] {
-        return checkedFloat([a = strict(Text3), b = strict(Text4)] { return a * b; });
-    });
+    roundedStep(Text3, 3, [&] { return UnitPrice(strict(Text2), strict(Text1)); });
+    roundedStep(Text4, 2, [&] { return DailyUsage(strict(Text1)); });
+    roundedStep(Text5, 2, [&] { return DailyAmount(strict(Text3), strict(Text4)); });
 }
 
 QWidget *createUtilityConsumption(const QString &windowName, QWidget *parent) {
@@ -240,16 +195,11 @@ void NaturalGas::Command1_Click() {
     });
     if (computing.failed())
         return;
-    roundedStep(Text4, 3, [&] {
-        return checkedFloat([a = strict(Text2), b = strict(Text1)] { return a / b; });
-    });
-    roundedStep(Text5, 2, [&] {
-        return checkedFloat([a = strict(Text2), b = strict(Text3)] { return a * b / 100; });
-    });
-    roundedStep(Text6, 2, [&] { return checkedFloat([a = strict(Text1)] { return a / 30; }); });
+    roundedStep(Text4, 3, [&] { return UnitPrice(strict(Text2), strict(Text1)); });
+    roundedStep(Text5, 2, [&] { return VatAmount(strict(Text2), strict(Text3)); });
+    roundedStep(Text6, 2, [&] { return DailyUsage(strict(Text1)); });
     roundedStep(Text7, 2, [&] {
-        return checkedFloat(
-            [a = strict(Text2), b = strict(Text1), c = strict(Text6)] { return a / b * c; });
+        return DailyAmountAtBillPrice(strict(Text2), strict(Text1), strict(Text6));
     });
 }
 

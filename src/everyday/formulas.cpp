@@ -199,4 +199,24 @@ double MphToKph(double mph) {
     return checkedFloat([=] { return mph * 1.6092981671882; });
 }
 
+double UnitPrice(double invoice, double consumption) {
+    return checkedFloat([=] { return invoice / consumption; });
+}
+
+double DailyUsage(double monthlyConsumption) {
+    return checkedFloat([=] { return monthlyConsumption / 30; });
+}
+
+double DailyAmount(double unitPrice, double dailyUsage) {
+    return checkedFloat([=] { return unitPrice * dailyUsage; });
+}
+
+double VatAmount(double invoice, double vatPercent) {
+    return checkedFloat([=] { return invoice * vatPercent / 100; });
+}
+
+double DailyAmountAtBillPrice(double invoice, double consumption, double dailyUsage) {
+    return checkedFloat([=] { return invoice / consumption * dailyUsage; });
+}
+
 } // namespace zq

@@ -46,6 +46,16 @@ MileageTexts MileageText(float distance, float fuel, bool metric);
 // A number with exactly two decimals, no grouping, the locale's decimal separator ("0.00").
 QString FixedTwoText(double x);
 
+// A monthly utility bill, a step at a time: each step takes the results shown (rounded) before
+// it. The price of one unit, the usage and amount a day (a month taken as 30 days), the VAT in
+// the bill, and gas's daily amount from the bill's unit price unrounded. Each throws CalcError
+// for a result that is not a finite number (a consumption of 0).
+double UnitPrice(double invoice, double consumption);
+double DailyUsage(double monthlyConsumption);
+double DailyAmount(double unitPrice, double dailyUsage);
+double VatAmount(double invoice, double vatPercent);
+double DailyAmountAtBillPrice(double invoice, double consumption, double dailyUsage);
+
 // A boat's true speed in miles an hour: rpm · pitch / gear ratio / 1056, less 10 %.
 double BoatSpeedMph(double rpm, double pitch, double gearRatio);
 // Miles an hour in km/h, by the boat tool's factor.

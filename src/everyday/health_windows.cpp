@@ -23,18 +23,6 @@
 namespace zq {
 namespace {
 
-// Two option buttons side by side on a row of their own, the first one selected.
-void optionPair(QWidget *window, QGridLayout *grid, int row, QRadioButton *&first,
-                const QString &firstCaption, QRadioButton *&second, const QString &secondCaption) {
-    first = OptionButton(firstCaption, "Option1", window);
-    second = OptionButton(secondCaption, "Option2", window);
-    first->setChecked(true);
-    auto *pair = new QHBoxLayout;
-    pair->addWidget(first);
-    pair->addWidget(second);
-    grid->addLayout(pair, row, 0, 1, 3);
-}
-
 void setTextColor(QLabel *label, const QColor &color) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -51,7 +39,6 @@ const QString FahrenheitLevels =
     QStringLiteral("Caution = 80-90 °F\nExtreme Caution = 90-105 °F\nDanger = 105-130 °F\n"
                    "Extreme Danger = over 130 °F");
 const QString Male = QStringLiteral("Male");
-const QString TooLarge = QStringLiteral("Too large to compute with");
 const QString Female = QStringLiteral("Female");
 
 } // namespace
@@ -149,7 +136,7 @@ void BodyMass::Command1_Click() {
                                                                   : ReadStrictNumber(Text4);
         if (height == 0 && inches == 0)
             RejectInput(Text2, QStringLiteral("A height other than zero"));
-        ShowNumber(Text3, RejectOnFailure({Text1, Text2}, TooLarge, [&] {
+        ShowNumber(Text3, RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] {
                        return english ? EnglishBmi(weight, height, inches)
                                       : MetricBmi(weight, height);
                    }));
@@ -189,7 +176,7 @@ void BodySurface::Command1_Click() {
             RequireRange(box, value, 0, std::numeric_limits<double>::infinity(),
                          QStringLiteral("A number not below zero"));
         showRounded(Text3,
-                    RejectOnFailure({Text1, Text2}, TooLarge,
+                    RejectOnFailure({Text1, Text2}, TooLargeToCompute,
                                     [&] { return BodySurfaceArea(weight, height); }),
                     2);
     });
@@ -205,7 +192,7 @@ Creatinine::Creatinine(QWidget *parent) : ToolWindow(parent) {
          {"Label8", QStringLiteral("Est. Creatinine Clearance"), "Text4", QStringLiteral("mL/min"),
           "Label6", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
-    optionPair(this, form.grid, form.grid->rowCount(), Option1, Male, Option2, Female);
+    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, Male, Option2, Female);
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     Label5 =
         NoteRow(QStringLiteral("The results you receive from this calculator are for "
@@ -229,7 +216,7 @@ void Creatinine::Command1_Click() {
         const double serum =
             RequireNonZero(Text3, QStringLiteral("A serum creatinine other than zero"));
         showRounded(Text4,
-                    RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+                    RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute,
                                     [&] {
                                         return CreatinineClearance(weight, age, serum,
                                                                    Option2->isChecked());
@@ -244,7 +231,7 @@ HeartRate::HeartRate(QWidget *parent) : ToolWindow(parent) {
         this, {{"Label1", QStringLiteral("Age"), "Text1"},
                {"Label2", QStringLiteral("MHR"), "Text2", QStringLiteral("bpm"), "Label3", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1];
-    optionPair(this, form.grid, form.grid->rowCount(), Option1, Male, Option2, Female);
+    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, Male, Option2, Female);
     Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &HeartRate::Command1_Click);
     RecomputeOnChange(Command1, {Option1, Option2});
@@ -263,7 +250,7 @@ HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);
-    optionPair(this, grid, 1, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
+    OptionPair(this, {grid, 1, 3}, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
     const Form form = FieldForm(
         this,
         {{"Label2", QStringLiteral("Relative Humidity"), "Text2", QStringLiteral("%"), "Label5"},
@@ -293,7 +280,7 @@ void HeatIndex::Command1_Click() {
         const double t = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
         RequireRange(Text2, r, 0, 100, QStringLiteral("A humidity from 0 to 100 %"));
         showRounded(Text3,
-                    RejectOnFailure({Text1}, TooLarge,
+                    RejectOnFailure({Text1}, TooLargeToCompute,
                                     [&] { return HeatIndexOf(t, r, Option2->isChecked()); }),
                     2);
     });
@@ -305,7 +292,7 @@ WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);
-    optionPair(this, grid, 1, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
+    OptionPair(this, {grid, 1, 3}, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
     const Form form = FieldForm(this,
                                 {{"Label2", QStringLiteral("V (km/h)"), "Text2"},
                                  {"Label1", QStringLiteral("WCI"), "Text3", {}, nullptr, true}},
@@ -335,7 +322,7 @@ void WindChill::Command1_Click() {
             RejectInput(Text2, QStringLiteral("A speed not below zero"));
         const bool fahrenheit = Option2->isChecked();
         const std::optional<double> chill = RejectOnFailure(
-            {Text1, Text2}, TooLarge, [&] { return WindChillOf(t, v, fahrenheit); });
+            {Text1, Text2}, TooLargeToCompute, [&] { return WindChillOf(t, v, fahrenheit); });
         if (!chill) { // warm air: no wind chill to give
             MarkInput(Text1, InputState::Warning,
                       fahrenheit ? QStringLiteral("No wind chill above 50 °F")

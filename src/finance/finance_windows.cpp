@@ -1,9 +1,9 @@
 #include "finance/finance_windows.h"
 
+#include "common/calc_error.h"
 #include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
-#include "common/float_faults.h"
 #include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
@@ -23,7 +23,6 @@ namespace {
 const QString Percent = QStringLiteral("%");
 const QString Months = QStringLiteral("months");
 
-const QString TooLarge = QStringLiteral("Too large to compute with");
 const QString NoTerm = QStringLiteral("A term other than zero");
 const double Unbounded = std::numeric_limits<double>::infinity();
 
@@ -53,12 +52,12 @@ void AutoLoan::Command1_Click() {
         RequireNumbers({Text1, Text2, Text3});
         const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
         const double term = RequireNonZero(Text3, NoTerm);
-        const double payment = RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+        const double payment = RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute,
                                                [&] { return AnnuityPayment(amount, rate, term); });
         showRounded(Text4, payment);
         // The total is built from the payment as shown.
         const double shown = ReadStrictNumber(Text4), months = ReadStrictNumber(Text3);
-        ShowNumber(Text5, checkedFloat([=] { return shown * months; }));
+        ShowNumber(Text5, TotalOfPayments(shown, months));
     });
 }
 
@@ -83,13 +82,13 @@ void Mortgage::Command1_Click() {
         RequireNumbers({Text1, Text2, Text3});
         const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text3);
         const double years = RequireNonZero(Text2, NoTerm);
-        const double payment = RejectOnFailure(
-            {Text1, Text2, Text3}, TooLarge, [&] { return MortgagePayment(amount, years, rate); });
-        const double total = checkedFloat([=] { return payment * 12 * years; });
-        const double interest = checkedFloat([=] { return total - amount; });
+        const double payment = RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute, [&] {
+            return MortgagePayment(amount, years, rate);
+        });
+        const MortgageTotals totals = MortgageTotalsOf(amount, years, payment);
         Text4->setText(GroupedMoneyText(payment));
-        Text5->setText(GroupedMoneyText(total));
-        Text6->setText(GroupedMoneyText(interest));
+        Text5->setText(GroupedMoneyText(totals.payments));
+        Text6->setText(GroupedMoneyText(totals.interest));
     });
 }
 
@@ -115,11 +114,11 @@ void FinancialLease::Command1_Click() {
         const double amount = ReadStrictNumber(Text1), residual = ReadStrictNumber(Text2);
         const double rate = ReadStrictNumber(Text3);
         const double months = RequireNonZero(Text4, NoTerm);
-        const double payment = RejectOnFailure({Text1, Text2, Text3, Text4}, TooLarge, [&] {
-            return LeasePayment(amount, residual, rate, months);
-        });
+        const double payment =
+            RejectOnFailure({Text1, Text2, Text3, Text4}, TooLargeToCompute,
+                            [&] { return LeasePayment(amount, residual, rate, months); });
         // The total is the unrounded payment times the term.
-        const double total = RoundHalfEven(checkedFloat([=] { return payment * months; }), 2);
+        const double total = RoundHalfEven(TotalOfPayments(payment, months), 2);
         showRounded(Text5, payment);
         ShowNumber(Text6, total);
     });
@@ -143,7 +142,7 @@ void CompoundInterest::Command1_Click() {
         RequireNumbers({Text1, Text2, Text3});
         const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
         const double years = ReadStrictNumber(Text3);
-        showRounded(Text4, RejectOnFailure({Text1, Text2, Text3}, TooLarge,
+        showRounded(Text4, RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute,
                                            [&] { return CompoundTotal(amount, rate, years); }));
     });
 }
@@ -168,12 +167,11 @@ void SimpleInterest::Command1_Click() {
         RequireNumbers({Text1, Text2, Text3});
         const double amount = ReadStrictNumber(Text1), rate = ReadStrictNumber(Text2);
         const double months = ReadStrictNumber(Text3);
-        const double interest = RejectOnFailure({Text1, Text2, Text3}, TooLarge, [&] {
+        const double interest = RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute, [&] {
             return SimpleInterestOf(amount, rate, months);
         });
-        const double total = RejectOnFailure({Text1, Text2, Text3}, TooLarge, [&] {
-            return checkedFloat([=] { return amount + interest; });
-        });
+        const double total = RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute,
+                                             [&] { return AmountWithInterest(amount, interest); });
         showRounded(Text4, total);
         showRounded(Text5, interest);
     });
@@ -206,7 +204,7 @@ void Depreciation::Command1_Click() {
             RejectInput(Text4, QStringLiteral("A whole period from 1 to the asset's life"));
         RequireRange(Text4, period, 1, life,
                      QStringLiteral("A whole period from 1 to the asset's life"));
-        ShowNumber(Text5, RejectOnFailure({Text1, Text2, Text3, Text4}, TooLarge, [&] {
+        ShowNumber(Text5, RejectOnFailure({Text1, Text2, Text3, Text4}, TooLargeToCompute, [&] {
                        return DoubleDecliningBalance(cost, salvage, life, period);
                    }));
     });
@@ -260,15 +258,15 @@ void Profit::Command1_Click() {
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2});
         const double margin = ReadStrictNumber(Text2);
-        showRounded(Text3, RejectOnFailure({Text1, Text2}, TooLarge, [&] {
+        showRounded(Text3, RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] {
                         return GrossProfit(ReadStrictNumber(Text1), margin);
                     }));
         const double revenue = ReadStrictNumber(Text1), profit = ReadStrictNumber(Text3);
-        showRounded(Text4, checkedFloat([=] { return revenue - profit; }));
+        showRounded(Text4, CostOf(revenue, profit));
         const double cost = ReadStrictNumber(Text4);
         // With no cost there is no mark-up: the profit and the cost still stand.
         try {
-            showRounded(Text5, checkedFloat([=] { return profit / cost * 100; }));
+            showRounded(Text5, MarkupPercent(profit, cost));
         } catch (const CalcError &) {
             Text5->clear();
             MarkInput(Text2, InputState::Warning,

@@ -47,4 +47,16 @@ double GrossProfit(double revenue, double marginPercent) {
     return checkedFloat([=] { return revenue * marginPercent / 100; });
 }
 
+double AmountWithInterest(double amount, double interest) {
+    return checkedFloat([=] { return amount + interest; });
+}
+
+double CostOf(double revenue, double profit) {
+    return checkedFloat([=] { return revenue - profit; });
+}
+
+double MarkupPercent(double profit, double cost) {
+    return checkedFloat([=] { return profit / cost * 100; });
+}
+
 } // namespace zq

@@ -7,6 +7,8 @@ double CompoundTotal(double amount, double annualRate, double years);
 
 // Simple interest over months: amount · rate / 12 · months / 100.
 double SimpleInterestOf(double amount, double annualRate, double months);
+// The amount with its interest; throws CalcError beyond the double range.
+double AmountWithInterest(double amount, double interest);
 
 // Double-declining-balance depreciation of one period (factor 2), worked out period by period:
 // each period takes book value · 2 / life, but never takes the book value below the salvage
@@ -19,5 +21,9 @@ double GrowthRatePercent(double present, double past, double periods);
 
 // The gross profit of a revenue at a gross margin in percent of it.
 double GrossProfit(double revenue, double marginPercent);
+// The cost left of a revenue when the profit is taken, and the mark-up on that cost in percent;
+// throws CalcError for no cost (no mark-up) and beyond the double range.
+double CostOf(double revenue, double profit);
+double MarkupPercent(double profit, double cost);
 
 } // namespace zq

@@ -33,6 +33,15 @@ double MortgagePayment(double amount, double years, double annualRate) {
     });
 }
 
+double TotalOfPayments(double payment, double months) {
+    return checkedFloat([=] { return payment * months; });
+}
+
+MortgageTotals MortgageTotalsOf(double amount, double years, double payment) {
+    const double payments = checkedFloat([=] { return payment * 12 * years; });
+    return {payments, checkedFloat([=] { return payments - amount; })};
+}
+
 QString GroupedMoneyText(double x) {
     // What rounds to zero is written "0.00", never "-0.00".
     const double rounded = RoundHalfEven(x, 2);

@@ -16,6 +16,14 @@ double LeasePayment(double amount, double residual, double annualRate, double mo
 // A mortgage over `years` years: the annuity payment, or amount / years / 12 when the rate is 0.
 double MortgagePayment(double amount, double years, double annualRate);
 
+// What a run of equal monthly payments comes to; throws CalcError beyond the double range.
+double TotalOfPayments(double payment, double months);
+// A mortgage's total of payments over its years and the interest in it.
+struct MortgageTotals {
+    double payments, interest;
+};
+MortgageTotals MortgageTotalsOf(double amount, double years, double payment);
+
 // Two decimals with the locale's digit grouping: 215,838.19 in an English locale.
 QString GroupedMoneyText(double x);
 

@@ -46,6 +46,21 @@ double BillRowAmount(const QString &quantity, const QString &price) {
     }
 }
 
+double BillSumWith(double sum, double rowAmount) {
+    return checkedFloat([=] { return sum + rowAmount; });
+}
+
+double BillTotal(double sum, BillAdjustment adjustment, double percent) {
+    const double shown = ParseNumberStrict(FormatNumberText(RoundHalfEven(sum, 2)));
+    if (adjustment == BillAdjustment::None)
+        return shown;
+    const double amount = checkedFloat([=] { return shown * percent / 100; });
+    return RoundHalfEven(checkedFloat([=] {
+                             return adjustment == BillAdjustment::Tip ? sum + amount : sum - amount;
+                         }),
+                         2);
+}
+
 QString BillRecord(const BillContents &bill) {
     const QString &cur = bill.currency;
     QString text = StarLine + CR + bill.dateTime + QStringLiteral("     Table No: ") + bill.table +

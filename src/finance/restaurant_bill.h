@@ -29,6 +29,13 @@ std::span<const MenuRow> MenuRows();
 // What a ticked row adds: quantity × unit price; a quantity or price that is not a number
 // adds 0.
 double BillRowAmount(const QString &quantity, const QString &price);
+// The rows' sum with one more row's amount; throws CalcError beyond the double range.
+double BillSumWith(double sum, double rowAmount);
+
+// The bill's total, rounded to cents: the rows' sum with a tip added or a discount taken, each
+// that percentage of the sum as the total shows it (rounded to cents, to fifteen digits).
+enum class BillAdjustment { None, Tip, Discount };
+double BillTotal(double sum, BillAdjustment adjustment, double percent = 0);
 
 // What a saved bill is made of: the texts the window shows when Save is clicked.
 struct BillContents {

@@ -5,7 +5,6 @@
 #include "common/controls.h"
 #include "common/date_text.h"
 #include "common/error_rules.h"
-#include "common/float_faults.h"
 #include "common/input_marks.h"
 #include "common/messages.h"
 #include "common/number_rules.h"
@@ -205,8 +204,12 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
 
     for (const auto &[number, check] : m_checks)
         check->setChecked(false);
+    // At most one of each group is ticked: a tip or a discount, and one currency.
+    AtMostOneTicked(this, {Check30, Check6});
+    AtMostOneTicked(this, {Check31, Check32, Check33});
     Check31->setChecked(true);
-    Text58->setText(QStringLiteral("$"));
+    m_currency = Check31->text();
+    Text58->setText(m_currency);
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(1000);
@@ -234,6 +237,7 @@ void MenuTracking::Command1_Click() {
     for (const auto &[number, box] : m_boxes)
         inputs << box;
     Computation computing(this, {Text1, Text2, Text56, Text57}, inputs);
+    keepSum(QString());
     // Rows are visited in the order of their check boxes' numbers.
     double sum = 0;
     for (const MenuRow *row : rowsInCheckOrder()) {
@@ -254,40 +258,46 @@ void MenuTracking::Command1_Click() {
             RequireNumbers({menuBox(row->quantityBox), menuBox(row->priceBox)});
         });
         const double amount = BillRowAmount(menuBox(row->quantityBox)->text(), price);
-        silentErrorExit([&] { sum = checkedFloat([=] { return sum + amount; }); });
+        silentErrorExit([&] { sum = BillSumWith(sum, amount); });
     }
-    skipFailingSteps([&] { ShowNumber(Text1, RoundHalfEven(sum, 2)); },
-                     [&] { ShowNumber(Text56, sum); }, [&] { ShowNumber(Text57, sum); });
-    skipFailingSteps([&] {
-        if (Check30->isChecked() && Text55->text().isEmpty()) {
-            MarkInput(Text55, InputState::Error, QStringLiteral("A percentage is needed"));
-            computing.fail();
-            ShowMessage(this, QStringLiteral("You have selected the ") + Check30->text() +
-                                  QStringLiteral(" but not enter the percentage!"));
-        } else if (Check30->isChecked()) {
-            const double total = ReadStrictNumber(Text1), percent = ReadStrictNumber(Text55);
-            const double tip = checkedFloat([=] { return total * percent / 100; });
-            ShowNumber(Text1, RoundHalfEven(checkedFloat([=] { return sum + tip; }), 2));
-        }
+    // A tip or a discount ticked without its percentage says so.
+    const bool tip = Check30->isChecked(), discount = Check6->isChecked();
+    if (tip && Text55->text().isEmpty()) {
+        MarkInput(Text55, InputState::Error, QStringLiteral("A percentage is needed"));
+        computing.fail();
+        ShowMessage(this, QStringLiteral("You have selected the ") + Check30->text() +
+                              QStringLiteral(" but not enter the percentage!"));
+    }
+    if (discount && Text59->text().isEmpty()) {
+        MarkInput(Text59, InputState::Error, QStringLiteral("A percentage is needed"));
+        computing.fail();
+        ShowMessage(this,
+                    QStringLiteral("You have selected the Discount but not enter the Percentage!"));
+    }
+    silentErrorExit([&] {
+        const BillAdjustment adjustment = tip        ? BillAdjustment::Tip
+                                          : discount ? BillAdjustment::Discount
+                                                     : BillAdjustment::None;
+        const double percent = tip        ? ReadStrictNumber(Text55)
+                               : discount ? ReadStrictNumber(Text59)
+                                          : 0;
+        ShowNumber(Text1, BillTotal(sum, adjustment, percent));
+        keepSum(FormatNumberText(sum));
     });
-    skipFailingSteps([&] {
-        if (Check6->isChecked() && Text59->text().isEmpty()) {
-            MarkInput(Text59, InputState::Error, QStringLiteral("A percentage is needed"));
-            computing.fail();
-            ShowMessage(this, QStringLiteral(
-                                  "You have selected the Discount but not enter the Percentage!"));
-        } else if (Check6->isChecked()) {
-            const double total = ReadStrictNumber(Text1), percent = ReadStrictNumber(Text59);
-            const double off = checkedFloat([=] { return total * percent / 100; });
-            ShowNumber(Text1, RoundHalfEven(checkedFloat([=] { return sum - off; }), 2));
-        }
-    });
-    Text2->setText(Check6->isChecked() ? Text59->text() + QStringLiteral(" Discounted")
-                                       : QStringLiteral("Not Discounted"));
+    Text2->setText(discount ? Text59->text() + QStringLiteral(" Discounted")
+                            : QStringLiteral("Not Discounted"));
+}
+
+// The sum before a tip or discount, which a saved bill states. The hidden boxes of that name
+// show it too, for whoever reads them; the window never reads them back.
+void MenuTracking::keepSum(const QString &sum) {
+    m_sum = sum;
+    Text56->setText(sum);
+    Text57->setText(sum);
 }
 
 void MenuTracking::Command2_Click() {
-    Text100->clear();
+    Text100->clear(); // the last record saved, for whoever reads it
     if (Text1->text().isEmpty() || Text1->text() == QLatin1String("0")) {
         ShowMessage(this, QStringLiteral("Total doesn't exist!"));
         return;
@@ -295,13 +305,13 @@ void MenuTracking::Command2_Click() {
     BillContents bill;
     bill.dateTime = Label4->text();
     bill.table = TextMasaNo->text();
-    bill.currency = Text58->text();
+    bill.currency = m_currency;
     for (const MenuRow &row : MenuRows())
         if (menuCheck(row.check)->isChecked())
             bill.lines << BillContents::Line{row.captionText(), menuBox(row.priceBox)->text(),
                                              menuBox(row.quantityBox)->text()};
     bill.total = Text1->text();
-    bill.sum = Text57->text();
+    bill.sum = m_sum;
     bill.discount = Check6->isChecked();
     bill.discountPercent = Text59->text();
     bill.tipping = Check30->isChecked();
@@ -320,8 +330,9 @@ void MenuTracking::Command3_Click() {
     // which takes seconds for boxes full of pasted text.
     for (const auto &[number, box] : m_boxes)
         box->setText(QString());
-    for (QLineEdit *box : {Text1, Text2, Text55, Text56, Text57, Text59, TextMasaNo})
+    for (QLineEdit *box : {Text1, Text2, Text55, Text59, TextMasaNo})
         box->setText(QString());
+    keepSum(QString());
 }
 
 void MenuTracking::Command4_Click() {
@@ -333,22 +344,19 @@ void MenuTracking::Command5_Click() {
 }
 
 void MenuTracking::Check30_Click() {
-    if (Check30->isChecked())
-        Check6->setChecked(false);
+    UntickOthers(Check30);
 }
 
 void MenuTracking::Check6_Click() {
-    if (Check6->isChecked())
-        Check30->setChecked(false);
+    UntickOthers(Check6);
 }
 
 void MenuTracking::chooseCurrency(QCheckBox *chosen) {
     if (!chosen->isChecked())
         return; // unticking keeps the symbol
-    for (QCheckBox *other : {Check31, Check32, Check33})
-        if (other != chosen)
-            other->setChecked(false);
-    Text58->setText(chosen->text());
+    UntickOthers(chosen);
+    m_currency = chosen->text();
+    Text58->setText(m_currency); // shown to no one; for whoever reads it
 }
 
 void MenuTracking::Check31_Click() {

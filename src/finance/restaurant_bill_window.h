@@ -2,6 +2,8 @@
 
 #include "common/tool_window.h"
 
+#include <QString>
+
 #include <map>
 
 class QCheckBox;
@@ -32,8 +34,10 @@ public:
     QLineEdit *Text1;                       // the total
     QLineEdit *Text2;                       // discounted or not
     QLineEdit *TextMasaNo;
-    QLabel *Label4;                                // date and time
-    QLineEdit *Text56, *Text57, *Text58, *Text100; // hidden holders
+    QLabel *Label4; // date and time
+    // Hidden, as they always were: the sum (twice), the currency and the last record saved,
+    // written for whoever reads them; the window keeps these in members of its own.
+    QLineEdit *Text56, *Text57, *Text58, *Text100;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5;
     QTimer *Timer1;
 
@@ -52,6 +56,9 @@ public slots:
 
 private:
     void chooseCurrency(QCheckBox *chosen);
+    void keepSum(const QString &sum);
+    QString m_currency; // the symbol ticked last
+    QString m_sum;      // the sum of the last total, before a tip or discount
     std::map<int, QCheckBox *> m_checks;
     std::map<int, QLineEdit *> m_boxes;
 };

@@ -96,19 +96,17 @@ void EquationSolver::Command1_Click() {
         RequireNonZero(Text4, QStringLiteral("A number other than zero"));
         if (op == QLatin1String("*") && b == 0)
             RejectInput(Text3, QStringLiteral("A number other than zero: it divides"));
-        setMultiLineText(Text1, RejectOnFailure({Text4, Text3, Text2},
-                                                QStringLiteral("Too large to compute with"), [&] {
-                                                    return SolveLinearEquation(Text4->text(), op,
-                                                                               Text3->text(),
-                                                                               Text2->text());
-                                                }));
+        setMultiLineText(Text1, RejectOnFailure({Text4, Text3, Text2}, TooLargeToCompute, [&] {
+                             return SolveLinearEquation(Text4->text(), op, Text3->text(),
+                                                        Text2->text());
+                         }));
     });
 }
 
 void EquationSolver::save_Click() {
     SaveResultText(this, QStringLiteral("EquationSolver.txt"),
                    {QStringLiteral("\r\n") + multiLineText(Text1) + QStringLiteral("\r\n")},
-                   QStringLiteral("Saved to the program's location."));
+                   SavedMessage);
 }
 
 QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
@@ -227,7 +225,7 @@ void QuadraticEq::cmdSolve_Click() {
         RequireRange(txtNum, k, -32768, 32767,
                      QStringLiteral("A whole number from -32768 to 32767"));
         const QuadraticSolution solution =
-            RejectOnFailure({txtA, txtB, txtC, txtNum}, QStringLiteral("Too large to compute with"),
+            RejectOnFailure({txtA, txtB, txtC, txtNum}, TooLargeToCompute,
                             [&] { return SolveQuadratic(a, b, c, toInt16(k)); });
         switch (solution.verdict) {
         case QuadraticVerdict::NotQuadratic:
@@ -321,8 +319,8 @@ void Simultaneous::cmdCalculate_Click() {
     lblSolutionY->clear();
     silentErrorExit([&] {
         RequireNumbers({txtA, txtB, txtH, txtC, txtD, txtK});
-        const auto solution = RejectOnFailure(
-            {txtA, txtB, txtH, txtC, txtD, txtK}, QStringLiteral("Too large to compute with"), [&] {
+        const auto solution =
+            RejectOnFailure({txtA, txtB, txtH, txtC, txtD, txtK}, TooLargeToCompute, [&] {
                 return SolveSimultaneous(ReadStrictNumber(txtA), ReadStrictNumber(txtB),
                                          ReadStrictNumber(txtH), ReadStrictNumber(txtC),
                                          ReadStrictNumber(txtD), ReadStrictNumber(txtK));

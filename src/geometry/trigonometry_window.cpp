@@ -7,6 +7,7 @@
 #include "common/number_rules.h"
 #include "common/text_boxes.h"
 #include "common/window_access.h"
+#include "geometry/trigonometry.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,10 +15,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace zq {
 
@@ -32,11 +29,7 @@ SinCosinTan::SinCosinTan(QWidget *parent) : ToolWindow(parent) {
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 4200, 1500);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0);
-    grid->addWidget(Command1, 0, 1);
-    grid->addWidget(Label1, 1, 0, 1, 2);
-    grid->addWidget(Text2, 2, 0, 1, 2);
+    BoxAndButtonRows(this, Text1, Command1, {Label1, Text2});
     connect(Command1, &QPushButton::clicked, this, &SinCosinTan::Command1_Click);
 }
 
@@ -112,92 +105,8 @@ void Hypotenuse::Command1_Click() {
         RequireNumbers({Text1, Text2});
         const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
         Label1->setText(FormatNumberText(
-            RejectOnFailure({Text1, Text2}, QStringLiteral("Too large to compute with"),
-                            [&] { return hipo(a, b); })));
+            RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] { return hipo(a, b); })));
     });
-}
-
-Draw::Draw(QWidget *parent) : ToolWindow(parent) {
-    setObjectName(QStringLiteral("Draw"));
-    setWindowTitle(QStringLiteral("Coordinate Draw"));
-    setResizable(true);
-    auto *grid = new QGridLayout(this);
-    const struct {
-        QLabel *&label;
-        QLineEdit *&box;
-        const char *labelName, *boxName, *caption, *initial;
-    } inputs[] = {{Label1, Text1, "Label1", "Text1", "X1", "-20"},
-                  {Label2, Text2, "Label2", "Text2", "X2", "20"},
-                  {Label3, Text3, "Label3", "Text3", "Y1", "-20"},
-                  {Label4, Text4, "Label4", "Text4", "Y2", "20"}};
-    int row = 0;
-    for (const auto &input : inputs) {
-        input.label = Caption(QString::fromLatin1(input.caption), input.labelName, this);
-        input.box = TextBox(input.boxName, this);
-        input.box->setText(QString::fromLatin1(input.initial));
-        input.box->setMaximumWidth(twips(900));
-        grid->addWidget(input.label, row, 0);
-        grid->addWidget(input.box, row++, 1);
-    }
-    Command1 = CommandButton(QStringLiteral("Draw"), "Command1", this);
-    DefaultButton(Command1);
-    grid->addWidget(Command1, row, 0, 1, 2);
-    grid->setRowStretch(row + 1, 1);
-    grid->setColumnStretch(2, 1);
-    resize(twips(9600), twips(7200));
-    connect(Command1, &QPushButton::clicked, this, &Draw::Command1_Click);
-}
-
-void Draw::Command1_Click() {
-    // A bound that cannot be read as a finite number stays 0.
-    auto bound = [](QLineEdit *box) {
-        const double value = ReadLenientNumber(box);
-        if (std::isfinite(value))
-            return value;
-        MarkInput(box, InputState::Warning, QStringLiteral("Too large, read as 0"));
-        return 0.0;
-    };
-    const double x1 = bound(Text1), x2 = bound(Text2), y1 = bound(Text3), y2 = bound(Text4);
-    // A window of zero width or height cannot be mapped: the previous mapping stays.
-    if (PlotMapping::canMap(x1, y1, x2, y2))
-        m_mapping = PlotMapping{x1, y1, x2, y2};
-    m_drawing = Drawing{x1, x2, y1, y2};
-    update();
-}
-
-void Draw::paintEvent(QPaintEvent *) {
-    QPainter painter(this);
-    const int width = this->width(), height = this->height();
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    if (!m_drawing)
-        return;
-    const PlotMapping mapping =
-        m_mapping.value_or(PlotMapping{0, 0, double(width), double(height)});
-    // Far-off coordinates are held to a range the painter handles; the axes are horizontal and
-    // vertical, so holding their ends keeps them where they are.
-    auto pixel = [](double value) {
-        return std::isnan(value) ? -1000000 : int(std::floor(std::clamp(value, -1e6, 1e6)));
-    };
-    auto toPixel = [&](float x, float y) {
-        return QPoint(pixel(mapping.pixelX(x, width)), pixel(mapping.pixelY(y, height)));
-    };
-    // Coordinates reach the drawing in single precision.
-    auto single = [](double value) {
-        constexpr double Largest = std::numeric_limits<float>::max();
-        return static_cast<float>(std::clamp(value, -Largest, Largest));
-    };
-    const Drawing &d = *m_drawing;
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawLine(toPixel(0, single(d.y1)), toPixel(0, single(d.y2)));
-    painter.drawLine(toPixel(single(d.x1), 0), toPixel(single(d.x2), 0));
-    QList<QPoint> points;
-    const QRect area = rect();
-    ForEachCurvePoint(d.x1, d.x2, width, [&](float x, float y) {
-        const QPoint point = toPixel(x, y);
-        if (area.contains(point))
-            points << point;
-    });
-    painter.drawPoints(points.constData(), int(points.size()));
 }
 
 } // namespace zq

@@ -42,7 +42,7 @@ void rejectOperands(const CalcError &error, QLineEdit *first, double a, QLineEdi
             }
         if (!marked)
             for (const auto &[box, value] : operands)
-                MarkInput(box, InputState::Error, QStringLiteral("Too large to compute with"));
+                MarkInput(box, InputState::Error, TooLargeToCompute);
     }
     throw error;
 }

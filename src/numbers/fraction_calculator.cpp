@@ -73,6 +73,10 @@ std::optional<QString> FractionMixText(const MixedFraction &first, const QString
     return lines.join(QLatin1String("\r\n"));
 }
 
+bool IsZeroMixedFraction(double whole, double numerator, double denominator) {
+    return whole * denominator + numerator == 0;
+}
+
 QString ProportionWorking(int unknown, const std::array<QString, 4> &terms) {
     const auto value = [&terms](int position) { return ParseNumberStrict(terms[position]); };
     const QString &A = terms[0];

@@ -18,6 +18,9 @@ struct MixedFraction {
 std::optional<QString> FractionMixText(const MixedFraction &first, const QString &op,
                                        const MixedFraction &second);
 
+// Whether the mixed fraction w a/d is zero (w·d + a = 0), so that nothing may be divided by it.
+bool IsZeroMixedFraction(double whole, double numerator, double denominator);
+
 // The proportion A/B = C/D with the term at `unknown` (0 to 3) sought: four lines of working
 // joined by CR LF. The other terms are read strictly; throws CalcError when one is not a
 // number (a second "x" included) or the division is by 0.

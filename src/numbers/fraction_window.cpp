@@ -107,7 +107,8 @@ void FractionMix::Command1_Click() {
         for (QLineEdit *denominator : {Text2, Text4})
             RequireNonZero(denominator, QStringLiteral("A denominator other than zero"));
         if (Combo1->currentText() == QLatin1String("/") &&
-            ReadStrictNumber(Text7) * ReadStrictNumber(Text4) + ReadStrictNumber(Text3) == 0)
+            IsZeroMixedFraction(ReadStrictNumber(Text7), ReadStrictNumber(Text3),
+                                ReadStrictNumber(Text4)))
             RejectInput(Text3, QStringLiteral("Dividing by zero: the second fraction is zero"));
         const auto text =
             FractionMixText({Text6->text(), Text1->text(), Text2->text()}, Combo1->currentText(),

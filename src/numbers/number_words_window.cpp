@@ -32,12 +32,7 @@ NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 4800, 1200);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0);
-    grid->addWidget(Command1, 0, 1);
-    grid->addWidget(Option1, 1, 0);
-    grid->addWidget(Option2, 2, 0);
-    grid->addWidget(Text2, 3, 0, 1, 2);
+    BoxAndButtonRows(this, Text1, Command1, {Option1, Option2, Text2});
     connect(Command1, &QPushButton::clicked, this, &NumbersEnglish::Command1_Click);
     RecomputeOnChange(Command1, {Option1, Option2});
 }
@@ -74,10 +69,7 @@ Roman::Roman(QWidget *parent) : ToolWindow(parent) {
     Text2 = ResultBox("Text2", this);
     Text2->setMinimumWidth(twips(3600));
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0);
-    grid->addWidget(Command1, 0, 1);
-    grid->addWidget(Text2, 1, 0, 1, 2);
+    BoxAndButtonRows(this, Text1, Command1, {Text2});
     connect(Command1, &QPushButton::clicked, this, &Roman::Command1_Click);
 }
 

@@ -70,11 +70,7 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     Label1 = Caption(QString(), "Label1", this);
     MarkResult(Label1);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0);
-    grid->addWidget(Command1, 0, 1);
-    grid->addWidget(Text2, 1, 0, 1, 2);
-    grid->addWidget(Label1, 2, 0, 1, 2);
+    BoxAndButtonRows(this, Text1, Command1, {Text2, Label1});
     Save = MenuBarItem("Save", QStringLiteral("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &PrimeFactor::Command1_Click);
@@ -89,7 +85,7 @@ void PrimeFactor::Command1_Click() {
         const double n = ReadLenientNumber(Text1);
         if (n != std::floor(n) || !(n >= 1 && n <= 99999999))
             RejectInput(Text1, QStringLiteral("A whole number from 1 to 99999999"));
-        Label1->setText(QStringLiteral("Please wait..."));
+        Label1->setText(PleaseWait);
         setMultiLineText(Text2, PrimeFactorText(n));
         Label1->setText(PrimeVerdictText(n));
     });
@@ -99,7 +95,7 @@ void PrimeFactor::Save_Click() {
     SaveResultText(this, QStringLiteral("PrimeFactors.txt"),
                    {QStringLiteral("\r\n") + multiLineText(Text2) + QStringLiteral("= ") +
                     Text1->text() + QLatin1Char(' ') + Label1->text()},
-                   QStringLiteral("Saved to the program's location."));
+                   SavedMessage);
 }
 
 PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
@@ -116,10 +112,7 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     m_table = new PrimeTableModel(this);
     List1->setModel(m_table);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0);
-    grid->addWidget(Command1, 0, 1);
-    grid->addWidget(List1, 1, 0, 1, 2);
+    BoxAndButtonRows(this, Text1, Command1, {List1});
     Save = MenuBarItem("Save", QStringLiteral("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &PrimeNonPrime::Command1_Click);

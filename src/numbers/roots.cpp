@@ -12,6 +12,14 @@ double PowerOf(double x, double power) {
     return checkedFloat([&] { return std::pow(x, power); });
 }
 
+double SquareOf(double x) {
+    return checkedFloat([x] { return x * x; });
+}
+
+double CubeOf(double x) {
+    return checkedFloat([x] { return x * x * x; });
+}
+
 double NthRoot(double x, double n) {
     const double power = checkedFloat([&] { return 1 / n; });
     return PowerOf(x, power);

@@ -10,6 +10,10 @@ namespace zq {
 // a real number (a negative base with a fractional power) or beyond the double range.
 double PowerOf(double x, double power);
 
+// x² and x³; throw CalcError beyond the double range.
+double SquareOf(double x);
+double CubeOf(double x);
+
 // The n-th root: x raised to 1/n. Throws CalcError for n = 0 and whenever PowerOf does.
 double NthRoot(double x, double n);
 

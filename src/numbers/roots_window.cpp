@@ -1,9 +1,9 @@
 #include "numbers/roots_window.h"
 
+#include "common/calc_error.h"
 #include "common/computation.h"
 #include "common/controls.h"
 #include "common/error_rules.h"
-#include "common/float_faults.h"
 #include "common/input_marks.h"
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
@@ -21,36 +21,22 @@
 #include <QRadioButton>
 
 namespace zq {
-namespace {
-
-const QString SavedMessage = QStringLiteral("Saved to the program's location.");
-const QString TooLarge = QStringLiteral("Too large to compute with");
-
-} // namespace
 
 SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SquareCubeRoot"));
     setWindowTitle(QStringLiteral("Square (Root), Cube (Root) Calculator"));
-    Label4 = Caption(QStringLiteral("Enter Number"), "Label4", this);
-    Text1 = TextBox("Text1", this);
-    Label1 = Caption(QStringLiteral("Square"), "Label1", this);
-    Text2 = ResultBox("Text2", this);
-    Label2 = Caption(QStringLiteral("Cube"), "Label2", this);
-    Text3 = ResultBox("Text3", this);
-    Label3 = Caption(QStringLiteral("Square Root"), "Label3", this);
-    Text4 = ResultBox("Text4", this);
-    Label5 = Caption(QStringLiteral("Cube Root"), "Label5", this);
-    Text5 = ResultBox("Text5", this);
-
-    auto *grid = new QGridLayout(this);
-    const std::pair<QLabel *, QLineEdit *> rows[] = {
-        {Label4, Text1}, {Label1, Text2}, {Label2, Text3}, {Label3, Text4}, {Label5, Text5}};
-    int row = 0;
-    for (const auto &[label, box] : rows) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row++, 1);
+    const Form form =
+        FieldForm(this, {{"Label4", QStringLiteral("Enter Number"), "Text1"},
+                         {"Label1", QStringLiteral("Square"), "Text2", {}, nullptr, true},
+                         {"Label2", QStringLiteral("Cube"), "Text3", {}, nullptr, true},
+                         {"Label3", QStringLiteral("Square Root"), "Text4", {}, nullptr, true},
+                         {"Label5", QStringLiteral("Cube Root"), "Text5", {}, nullptr, true}});
+    Label4 = form.captions[0], Label1 = form.captions[1], Label2 = form.captions[2];
+    Label3 = form.captions[3], Label5 = form.captions[4];
+    Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
+    Text4 = form.boxes[3], Text5 = form.boxes[4];
+    for (QLineEdit *box : form.boxes)
         box->setMinimumWidth(std::max(box->minimumWidth(), twips(2400)));
-    }
     Save = MenuBarItem("Save", QStringLiteral("Save"));
 
     connect(Text1, &QLineEdit::textChanged, this, &SquareCubeRoot::Text1_Change);
@@ -66,10 +52,8 @@ void SquareCubeRoot::Text1_Change() {
     const Computation computing(this);
     silentErrorExit([&] {
         const double x = ReadStrictNumber(Text1);
-        ShowNumber(Text2, RejectOnFailure({Text1}, TooLarge,
-                                          [x] { return checkedFloat([x] { return x * x; }); }));
-        ShowNumber(Text3, RejectOnFailure({Text1}, TooLarge,
-                                          [x] { return checkedFloat([x] { return x * x * x; }); }));
+        ShowNumber(Text2, RejectOnFailure({Text1}, TooLargeToCompute, [x] { return SquareOf(x); }));
+        ShowNumber(Text3, RejectOnFailure({Text1}, TooLargeToCompute, [x] { return CubeOf(x); }));
         // A negative number has a square and a cube, but the power function gives it no roots.
         try {
             ShowNumber(Text4, PowerOf(x, 1.0 / 2));
@@ -228,8 +212,9 @@ void DivisionOperation::Text1_Change() {
         const double s = ReadRoundedNumber(Text2, -2147483648.0, 2147483647);
         if (s == 0)
             RejectInput(Text2, QStringLiteral("A divisor other than zero"));
-        const IntegerDivision result = RejectOnFailure(
-            {Text1, Text2}, TooLarge, [&] { return DivideIntegers(toInt32(d), toInt32(s)); });
+        const IntegerDivision result = RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] {
+            return DivideIntegers(toInt32(d), toInt32(s));
+        });
         Text3->setText(QString::number(result.remainder));
         Text4->setText(QString::number(result.quotient));
     });

@@ -27,8 +27,6 @@
 namespace zq {
 namespace {
 
-const QString TooLarge = QStringLiteral("Too large to compute with");
-
 QListWidget *listBox(const char *name, QWidget *parent, int widthTwips, int heightTwips) {
     auto *list = named(new QListWidget(parent), name);
     list->setMinimumSize(twips(widthTwips), twips(heightTwips));

@@ -1,6 +1,7 @@
 #include "text/encoders.h"
 
 #include "common/code_page.h"
+#include "common/number_rules.h"
 #include "common/processor_features.h"
 #include "text/text_encoding.h"
 
@@ -157,17 +158,6 @@ void putPair(char16_t *out, std::uint32_t twelveBits) {
     std::memcpy(out, &CharacterPairs[twelveBits], sizeof(std::uint32_t));
 }
 
-int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 QString notBase64(const QString &why) {
     return QStringLiteral("Not Base64: ") + why;
 }
@@ -281,7 +271,7 @@ QByteArray HexPairsToBytes(const QString &hexText) {
     for (qsizetype i = 0; i < hexText.size(); i += 2) {
         int value = 0;
         for (qsizetype j = i; j < std::min(i + 2, hexText.size()); ++j) {
-            const int digit = hexDigit(hexText[j]);
+            const int digit = HexDigitValue(hexText[j].unicode());
             if (digit < 0)
                 break;
             value = value * 16 + digit;

@@ -21,6 +21,9 @@ private slots:
     void search_data();
     void search();
     void searchFindsEveryTitleByItsWords();
+    void realisticQueries_data();
+    void realisticQueries();
+    void categories();
     void everyToolHasKeywords();
 };
 
@@ -185,8 +188,9 @@ void TestApp::uptimeIsPositiveAndMonotonic() {
 void TestApp::search_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("found");
-    const QStringList loans = {"Auto Loan Calculator", "Mortgage Calculator",
-                               "Simple Interest Calculator", "Financial Lease Calculator"};
+    // By title first, then by keyword, each in the list's order.
+    const QStringList loans = {"Auto Loan Calculator", "Financial Lease Calculator",
+                               "Mortgage Calculator", "Simple Interest Calculator"};
     QTest::newRow("by title, then by keyword") << "loan" << loans;
     QTest::newRow("capitals") << "LOAN" << loans;
     QTest::newRow("capital first") << "Loan" << loans;
@@ -204,6 +208,20 @@ void TestApp::search_data() {
         << "weight kg" << QStringList{"Body Mass Index Calculator", "Weight Converter"};
     QTest::newRow("nothing") << "xyzzy" << QStringList{};
     QTest::newRow("not the middle of a word") << "oan" << QStringList{};
+    QTest::newRow("a plural") << "pounds" << QStringList{"Weight Converter"};
+    QTest::newRow("small words and a number")
+        << "the 70 kg" << QStringList{"Body Mass Index Calculator", "Weight Converter"};
+    QTest::newRow("a small word a tool has") << "between" << QStringList{"Date Calculator"};
+    QTest::newRow("a number a tool has") << "256" << QStringList{"SHA256 Hash Calculator"};
+    QTest::newRow("a number no tool has") << "70" << QStringList{};
+    QTest::newRow("percent sign") << "%"
+                                  << QStringList{"Percentage % Calculator",
+                                                 "Growth Rate Calculator", "Profit Calculator"};
+    QTest::newRow("degree sign") << "°" << QStringList{"Angle Converter", "Temperature Converter"};
+    QTest::newRow("ohm sign") << "Ω"
+                              << QStringList{"Ohm's Law Calculator",
+                                             "Resistor Color Code Calculator"};
+    QTest::newRow("a sign no tool has") << "#" << QStringList{};
 }
 
 void TestApp::search() {
@@ -213,26 +231,138 @@ void TestApp::search() {
 }
 
 // Every title is found by each of its own words, ahead of the tools that only have that word
-// among their keywords, and a text without words finds the whole catalog in its order.
+// among their keywords, and a text of blanks finds the whole catalog in the list's order.
 void TestApp::searchFindsEveryTitleByItsWords() {
     QStringList catalog;
     for (const ToolEntry &entry : ToolCatalog())
         catalog << entry.titleText();
+    std::sort(catalog.begin(), catalog.end(), catalogListLess);
     QCOMPARE(findTools(QString()), catalog);
-    QCOMPARE(findTools(" - "), catalog);
+    QCOMPARE(findTools("  "), catalog);
     for (const QString &title : catalog) {
         for (const QString &word : searchWords(title)) {
             const QStringList found = findTools(word);
             QVERIFY2(found.contains(title), qPrintable(title + " by " + word));
-            const auto byTitle = [&word](const QString &found) {
+            // A title's own word, or its singular ("calculators" finds "Calculator").
+            const QString singular = word.endsWith('s') ? word.chopped(1) : word;
+            const auto byTitle = [&singular](const QString &found) {
                 const QStringList words = searchWords(found);
-                return std::any_of(words.begin(), words.end(),
-                                   [&word](const QString &w) { return w.startsWith(word); });
+                return std::any_of(words.begin(), words.end(), [&singular](const QString &w) {
+                    return w.startsWith(singular);
+                });
             };
             QVERIFY2(std::is_partitioned(found.begin(), found.end(), byTitle), qPrintable(word));
         }
     }
     QVERIFY(findTools("conv").contains("Energy-Power Converter"));
+}
+
+// What people type, each with the title that must come first: half what a student, a
+// household or a small office would type, half abbreviations, units and synonyms.
+void TestApp::realisticQueries_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("first");
+    const std::pair<const char *, const char *> queries[] = {
+        {"days between dates", "Date Calculator"},
+        {"mortgage payment", "Mortgage Calculator"},
+        {"convert kg to lb", "Weight Converter"},
+        {"molar mass", "Relative Atomic Mass Calculator"},
+        {"password", "Random Password Generator"},
+        {"how old", "Birthday Calculator"},
+        {"car loan", "Auto Loan Calculator"},
+        {"tip", "Restaurant Bill Calculator"},
+        {"fuel economy", "Fuel Consumption Calculator"},
+        {"convert celsius to fahrenheit", "Temperature Converter"},
+        {"square root", "Square Root, Cube Root Calculator"},
+        {"prime numbers", "Prime, Non-Prime Numbers"},
+        {"lottery numbers", "Random Lottery Numbers Generator"},
+        {"body mass index", "Body Mass Index Calculator"},
+        {"heart rate", "Maximum Heart Rate Calculator"},
+        {"electricity bill", "Electricity Consumption Calculator"},
+        {"water bill", "Water Consumption Calculator"},
+        {"gas bill", "Natural Gas Consumption Calculator"},
+        {"compound interest", "Compound Interest Calculator"},
+        {"zodiac sign", "Zodiac Calculator"},
+        {"roman numerals", "Numbers to Roman"},
+        {"fractions", "Fraction Calculator"},
+        {"times table", "Multiplication Table"},
+        {"area of a circle", "Area Calculator"},
+        {"volume of a cylinder", "Volume Calculator"},
+        {"convert miles to km", "Length Converter"},
+        {"hash a file", "MD5 Hash Calculator"},
+        {"weight on the moon", "Weight on Other Planets"},
+        {"loan interest", "Auto Loan Calculator"},
+        {"inches to cm", "Length Converter"},
+        {"words for a number", "Numbers to String"},
+        {"reduce a fraction", "Simplifying Fractions Calculator"},
+        {"bmi", "Body Mass Index Calculator"},
+        {"gcd", "Greatest Common Factor Calculator"},
+        {"hcf", "Greatest Common Factor Calculator"},
+        {"lcm", "Least Common Multiple Calculator"},
+        {"mph to km/h", "Speed Converter"},
+        {"kph", "Speed Converter"},
+        {"btu", "Energy-Power Converter"},
+        {"hp", "Energy-Power Converter"},
+        {"sha256", "SHA256 Hash Calculator"},
+        {"md5", "MD5 Hash Calculator"},
+        {"base64", "Base64 to String"},
+        {"ascii to hex", "Hex to ASCII"},
+        {"gb to mb", "Byte Converter"},
+        {"kb", "Byte Converter"},
+        {"acre", "Area Converter"},
+        {"hectares", "Area Converter"},
+        {"pint", "Volume Converter"},
+        {"ml", "Volume Converter"},
+        {"oz", "Weight Converter"},
+        {"pounds", "Weight Converter"},
+        {"cagr", "Growth Rate Calculator"},
+        {"vat", "Natural Gas Consumption Calculator"},
+        {"rpm", "Bass Fishing Boat Speed Calculator"},
+        {"nCr", "Combination & Permutation"},
+        {"radians", "Angle Converter"},
+        {"sqrt", "Square Root, Cube Root Calculator"},
+        {"pythagoras", "Hypotenuse Calculator"},
+        {"resistances", "Ohm's Law Calculator"},
+        {"70 kg", "Body Mass Index Calculator"},
+        {"%", "Percentage % Calculator"},
+        {"°", "Angle Converter"},
+        {"Ω", "Ohm's Law Calculator"},
+        {"calculators", "Area Calculator"},
+        {"unit", "Angle Converter"},
+        {"kwh", "Electricity Consumption Calculator"},
+    };
+    for (const auto &[typed, first] : queries)
+        QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(first);
+}
+
+void TestApp::realisticQueries() {
+    QFETCH(QString, typed);
+    QFETCH(QString, first);
+    QCOMPARE(findTools(typed).value(0), first);
+}
+
+// Every tool in one category; the categories in their order, each with tools.
+void TestApp::categories() {
+    const QStringList names = {"Units and bases",
+                               "Numbers",
+                               "Equations and geometry",
+                               "Finance",
+                               "Everyday, health and dates",
+                               "Text and codes",
+                               "Science and electricity",
+                               "Program and system"};
+    int tools = 0;
+    for (int category = 0; category < ToolCategoryCount; ++category) {
+        QCOMPARE(toolCategoryName(ToolCategory(category)), names[category]);
+        QVERIFY(toolCountIn(ToolCategory(category)) > 0);
+        tools += toolCountIn(ToolCategory(category));
+    }
+    QCOMPARE(tools, 92);
+    // Every converter is found as a unit converter.
+    for (const ToolEntry &entry : ToolCatalog())
+        if (entry.category == ToolCategory::UnitsAndBases)
+            QVERIFY2(findTools("unit convert").contains(entry.titleText()),
+                     qPrintable(entry.titleText()));
 }
 
 void TestApp::everyToolHasKeywords() {

@@ -1,11 +1,14 @@
 // Finding a tool in the main window by keyboard: the search field filters the list, and Enter,
 // Down, Escape and Ctrl+F do what the user expects.
 #include "app/main_window.h"
+#include "app/tool_catalog.h"
 #include "app/tool_search.h"
 #include "test_support.h"
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QListWidget>
 
 #include <memory>
 
@@ -52,6 +55,12 @@ private slots:
     void chosenTitleOpensItsTool();
     void typeAheadSkipsHiddenTitles();
     void escapeEmptiesThenCloses();
+    void categoryShowsItsTitles_data();
+    void categoryShowsItsTitles();
+    void searchLooksThroughEveryTool();
+    void keysMoveThroughCategoriesAndTitles();
+    void nothingFoundSaysSo_data();
+    void nothingFoundSaysSo();
 };
 
 void TestSearchWindows::initTestCase() {
@@ -147,6 +156,106 @@ void TestSearchWindows::escapeEmptiesThenCloses() {
     QCOMPARE(shownTitles(*window).size(), 92);
     QTest::keyClick(window->txtSearch, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
+}
+
+void TestSearchWindows::categoryShowsItsTitles_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("titles");
+    QStringList all;
+    for (const ToolEntry &entry : ToolCatalog())
+        all << entry.titleText();
+    std::sort(all.begin(), all.end(), catalogListLess);
+    QTest::newRow("all") << 0 << "All tools (92)" << all;
+    QTest::newRow("finance") << 4 << "Finance (9)"
+                             << QStringList{
+                                    "Auto Loan Calculator",      "Compound Interest Calculator",
+                                    "Depreciation Calculator",   "Financial Lease Calculator",
+                                    "Growth Rate Calculator",    "Mortgage Calculator",
+                                    "Profit Calculator",         "Restaurant Bill Calculator",
+                                    "Simple Interest Calculator"};
+    QTest::newRow("science") << 7 << "Science and electricity (4)"
+                             << QStringList{"Electrical Calculators", "Ohm's Law Calculator",
+                                            "Relative Atomic Mass Calculator",
+                                            "Resistor Color Code Calculator"};
+    QTest::newRow("system") << 8 << "Program and system (1)" << QStringList{"DLL-OCX Registration"};
+}
+
+// A category shows its tools alone, in the list's order; all of them are still in the list.
+void TestSearchWindows::categoryShowsItsTitles() {
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, titles);
+    const auto window = shownMain();
+    QCOMPARE(window->lstCategories->count(), 9);
+    QCOMPARE(window->lstCategories->item(row)->text(), shown);
+    window->lstCategories->setCurrentRow(row);
+    QCOMPARE(shownTitles(*window), titles);
+    QCOMPARE(window->List1->count(), 92);
+}
+
+// Typing searches every tool, whatever category was chosen; emptying the search keeps the
+// category the search chose.
+void TestSearchWindows::searchLooksThroughEveryTool() {
+    const auto window = shownMain();
+    window->lstCategories->setCurrentRow(4); // Finance
+    search(*window, "kg");
+    QCOMPARE(window->lstCategories->currentRow(), 0);
+    QCOMPARE(shownTitles(*window), findTools("kg"));
+    window->txtSearch->clear();
+    QCOMPARE(window->lstCategories->currentRow(), 0);
+    QCOMPARE(shownTitles(*window).size(), 92);
+}
+
+// Tab goes from the search to the categories to the titles; Up and Down choose a category at
+// once, Enter or Right go on to its titles; Ctrl+F comes back to the search.
+void TestSearchWindows::keysMoveThroughCategoriesAndTitles() {
+    const auto window = shownMain();
+    search(*window, QString());
+    QTest::keyClick(window->txtSearch, Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), window->lstCategories);
+    QTest::keyClick(window->lstCategories, Qt::Key_Down);
+    QCOMPARE(window->lstCategories->currentRow(), 1);
+    QCOMPARE(shownTitles(*window).size(), 16); // units and bases
+    QTest::keyClick(window->lstCategories, Qt::Key_Down);
+    QTest::keyClick(window->lstCategories, Qt::Key_Up);
+    QCOMPARE(shownTitles(*window).size(), 16);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Right}) {
+        window->lstCategories->setFocus();
+        QTest::keyClick(window->lstCategories, key);
+        QCOMPARE(window->focusWidget(), window->List1);
+        QCOMPARE(window->List1->currentItem()->text(), QStringLiteral("Angle Converter"));
+    }
+    window->lstCategories->setFocus();
+    QTest::keyClick(window->lstCategories, Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), window->List1);
+    QTest::keyClick(window->List1, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(window->focusWidget(), window->txtSearch);
+}
+
+void TestSearchWindows::nothingFoundSaysSo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("words") << "pounds of gold"
+                           << "No tool matches \"pounds of gold\".";
+    QTest::newRow("a sign") << "#"
+                            << "No tool matches \"#\".";
+    QTest::newRow("quoted by its beginning")
+        << QString(61, 'q')
+        << QStringLiteral("No tool matches \"%1\u2026\".").arg(QString(60, 'q'));
+    QTest::newRow("found") << "pounds"
+                           << "";
+}
+
+void TestSearchWindows::nothingFoundSaysSo() {
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    const auto window = shownMain();
+    search(*window, typed);
+    QCOMPARE(window->lblNoMatch->isVisible(), !said.isEmpty());
+    QCOMPARE(shownTitles(*window).isEmpty(), !said.isEmpty());
+    if (!said.isEmpty())
+        QCOMPARE(window->lblNoMatch->text(), said);
 }
 
 QTEST_MAIN(TestSearchWindows)

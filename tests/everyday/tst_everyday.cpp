@@ -329,6 +329,14 @@ void TestEveryday::consumption() {
         const LocaleScope comma(commaLocale());
         QCOMPARE(FixedTwoText(12345.678), QStringLiteral("12345,68"));
     }
+    // A bill of 45.60 for 120 units: each step takes the rounded result before it.
+    QCOMPARE(RoundHalfEven(UnitPrice(45.6, 120), 3), 0.38);
+    QCOMPARE(RoundHalfEven(DailyUsage(120), 2), 4.0);
+    QCOMPARE(RoundHalfEven(DailyAmount(0.38, 4), 2), 1.52);
+    QCOMPARE(RoundHalfEven(VatAmount(45.6, 18), 2), 8.21);
+    QCOMPARE(RoundHalfEven(DailyAmountAtBillPrice(45.6, 120, 4), 2), 1.52);
+    QVERIFY_THROWS_EXCEPTION(CalcError, UnitPrice(45.6, 0));
+    QVERIFY_THROWS_EXCEPTION(CalcError, DailyAmountAtBillPrice(45.6, 0, 4));
     QCOMPARE(RoundHalfEven(BoatSpeedMph(5000, 21, 1.75), 2), 51.14);
     QCOMPARE(RoundHalfEven(MphToKph(51.14), 2), 82.3);
     QVERIFY_THROWS_EXCEPTION(CalcError, BoatSpeedMph(5000, 21, 0));

@@ -24,6 +24,9 @@ private slots:
     void depreciation_data();
     void depreciation();
     void menuTable();
+    void billSum();
+    void billTotal_data();
+    void billTotal();
     void billRecord_data();
     void billRecord();
     void billFileEntries();
@@ -35,6 +38,11 @@ void TestFinance::loans() {
     QCOMPARE(RoundHalfEven(lease, 2), 888.49);
     QCOMPARE(RoundHalfEven(lease * 12, 2), 10661.85);
     QVERIFY(LeasePayment(1000, 5000, 12, 12) < 0);
+    QCOMPARE(TotalOfPayments(888.49, 12), 10661.88);
+    const MortgageTotals totals = MortgageTotalsOf(100000, 30, 599.55);
+    QCOMPARE(totals.payments, 599.55 * 12 * 30);
+    QCOMPARE(totals.interest, 599.55 * 12 * 30 - 100000);
+    QVERIFY_THROWS_EXCEPTION(CalcError, TotalOfPayments(1e308, 12));
     QCOMPARE(MortgagePayment(12000, 10, 0), 100.0);
     // Without interest: the limit of the annuity formula, the amount paid off evenly.
     QCOMPARE(AnnuityPayment(12000, 0, 12), 1000.0);
@@ -74,6 +82,11 @@ void TestFinance::interest() {
     QCOMPARE(SimpleInterestOf(1000, 12, 6), 60.0);
     QCOMPARE(RoundHalfEven(GrowthRatePercent(121, 100, 2), 2), 10.0);
     QCOMPARE(GrossProfit(200, 25), 50.0);
+    QCOMPARE(AmountWithInterest(1000, 60), 1060.0);
+    QCOMPARE(CostOf(200, 50), 150.0);
+    QCOMPARE(MarkupPercent(50, 150), 50.0 / 150 * 100);
+    QVERIFY_THROWS_EXCEPTION(CalcError, MarkupPercent(50, 0)); // a 100 % margin leaves no cost
+    QVERIFY_THROWS_EXCEPTION(CalcError, AmountWithInterest(1e308, 1e308));
     QVERIFY_THROWS_EXCEPTION(CalcError, GrowthRatePercent(121, 0, 2));
     QVERIFY_THROWS_EXCEPTION(CalcError, GrowthRatePercent(121, 100, 0));
     QVERIFY_THROWS_EXCEPTION(CalcError, GrowthRatePercent(-121, 100, 2));
@@ -209,6 +222,34 @@ void TestFinance::billRecord() {
                             {}};
     }
     QCOMPARE(BillRecord(bill), expected);
+}
+
+// The total: the sum, a tip added or a discount taken, each a percentage of the sum as the
+// total shows it in cents, and the result in cents.
+void TestFinance::billTotal_data() {
+    QTest::addColumn<double>("sum");
+    QTest::addColumn<int>("adjustment");
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<double>("total");
+    QTest::newRow("plain") << 12.75 << int(BillAdjustment::None) << 0.0 << 12.75;
+    QTest::newRow("tip") << 12.75 << int(BillAdjustment::Tip) << 20.0 << 15.3;
+    QTest::newRow("discount") << 12.75 << int(BillAdjustment::Discount) << 20.0 << 10.2;
+    // 10.125 shows as 10.12 (half to even): the tip is 1.012, added to 10.125.
+    QTest::newRow("tip of the shown total") << 10.125 << int(BillAdjustment::Tip) << 10.0 << 11.14;
+    QTest::newRow("whole discount") << 40.0 << int(BillAdjustment::Discount) << 100.0 << 0.0;
+}
+
+void TestFinance::billSum() {
+    QCOMPARE(BillSumWith(BillSumWith(0, 12.5), 0.25), 12.75);
+    QVERIFY_THROWS_EXCEPTION(CalcError, BillSumWith(1e308, 1e308));
+}
+
+void TestFinance::billTotal() {
+    QFETCH(double, sum);
+    QFETCH(int, adjustment);
+    QFETCH(double, percent);
+    QFETCH(double, total);
+    QCOMPARE(BillTotal(sum, BillAdjustment(adjustment), percent), total);
 }
 
 void TestFinance::billFileEntries() {

@@ -88,6 +88,7 @@ private slots:
     void simplifyFraction();
     void fractionMix_data();
     void fractionMix();
+    void zeroMixedFraction();
     void proportion_data();
     void proportion();
 };
@@ -382,6 +383,13 @@ void TestNumbers::fractionMix() {
                  return text ? *text : QStringLiteral("nothing");
              }),
              result);
+}
+
+void TestNumbers::zeroMixedFraction() {
+    QVERIFY(IsZeroMixedFraction(0, 0, 5));
+    QVERIFY(IsZeroMixedFraction(-1, 3, 3)); // -1 3/3
+    QVERIFY(!IsZeroMixedFraction(0, 1, 5));
+    QVERIFY(!IsZeroMixedFraction(1, 3, 3));
 }
 
 void TestNumbers::proportion_data() {

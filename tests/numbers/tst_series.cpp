@@ -101,6 +101,7 @@ private slots:
     void combinations();
     void roots_data();
     void roots();
+    void squaresAndCubes();
     void percentages();
     void integerDivision();
     void words_data();
@@ -325,6 +326,13 @@ void TestSeries::roots() {
     QFETCH(double, n);
     QFETCH(QString, root);
     QCOMPARE(numberOutcome([=] { return NthRoot(x, n); }), root);
+}
+
+void TestSeries::squaresAndCubes() {
+    QCOMPARE(SquareOf(-1.5), 2.25);
+    QCOMPARE(CubeOf(-1.5), -3.375);
+    QVERIFY_THROWS_EXCEPTION(CalcError, SquareOf(1e200));
+    QVERIFY_THROWS_EXCEPTION(CalcError, CubeOf(-1e103));
 }
 
 void TestSeries::percentages() {

@@ -1,6 +1,8 @@
 #include "common/random_source.h"
 #include "test_support.h"
-#include "text/text_windows.h"
+#include "text/digest_windows.h"
+#include "text/encoder_windows.h"
+#include "text/random_windows.h"
 #include "window_test_support.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "geometry/shape_calculator.h"
+#include "geometry/shape_calculator_window.h"
 
 #include "common/computation.h"
 #include "common/controls.h"
@@ -53,26 +53,23 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     setWindowTitle(QLatin1String(design.caption));
     DescribeBoxes(this, {{"Combo1", "Shape"}, {"Text5", "Result"}});
     Combo1 = EditableComboBox("Combo1", this);
-    Label1 = Caption(QString(), "Label1", this);
-    Text1 = TextBox("Text1", this);
-    Label2 = keepsPlace(Caption(QString(), "Label2", this));
-    Text2 = keepsPlace(TextBox("Text2", this));
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Combo1, 0, 0, 1, 2);
+    const Form form = FieldForm(
+        this, {{"Label1", {}, "Text1"}, {"Label2", {}, "Text2"}, {"Label3", {}, "Text3"}}, grid);
+    Label1 = form.captions[0];
+    Text1 = form.boxes[0];
+    Label2 = keepsPlace(form.captions[1]);
+    Text2 = keepsPlace(form.boxes[1]);
+    Label3 = keepsPlace(form.captions[2]);
+    Text3 = keepsPlace(form.boxes[2]);
+    // The fourth input shares the second row; a shape shows one of the two.
     Text4 = keepsPlace(TextBox("Text4", this));
-    Label3 = keepsPlace(Caption(QString(), "Label3", this));
-    Text3 = keepsPlace(TextBox("Text3", this));
+    grid->addWidget(Text4, 2, 1);
     Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineResultBox("Text5", this, 3000, 600);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Combo1, 0, 0, 1, 2);
-    grid->addWidget(Label1, 1, 0);
-    grid->addWidget(Text1, 1, 1);
-    grid->addWidget(Label2, 2, 0);
-    grid->addWidget(Text2, 2, 1);
-    grid->addWidget(Text4, 2, 1);
-    grid->addWidget(Label3, 3, 0);
-    grid->addWidget(Text3, 3, 1);
     grid->addWidget(Command1, 4, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(Text5, 5, 0, 1, 2);
     if (design.showsPi) {
@@ -116,6 +113,7 @@ void ShapeCalculator::showInputsOf(const Shape &shape) {
         if (input.box == 0)
             continue;
         labels[place]->setText(text16(input.caption));
+        labels[place]->setBuddy(boxes[input.box]);
         boxes[input.box]->show();
     }
 }
@@ -151,11 +149,10 @@ void ShapeCalculator::Command1_Click() {
                 silentErrorExit([&] { ReadStrictNumber(boxes[input.box]); });
         if (computing.failed())
             throw CalcError(CalcError::Kind::NotANumber, "boxes not read");
-        const double result =
-            RejectOnFailure(used, QStringLiteral("Too large to compute with"), [&] {
-                return computeShape(*shape, {QString(), Text1->text(), Text2->text(), Text3->text(),
-                                             Text4->text()});
-            });
+        const double result = RejectOnFailure(used, TooLargeToCompute, [&] {
+            return computeShape(
+                *shape, {QString(), Text1->text(), Text2->text(), Text3->text(), Text4->text()});
+        });
         setMultiLineText(Text5, FormatNumberText(result));
     });
 }

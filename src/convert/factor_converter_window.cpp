@@ -1,4 +1,4 @@
-#include "convert/factor_converter.h"
+#include "convert/factor_converter_window.h"
 
 #include "common/computation.h"
 #include "common/controls.h"
