@@ -1,12 +1,15 @@
 // Renders every window of the registry to PNG files: zentiqua_screenshots <folder> [light|dark].
-// The scale comes from QT_SCALE_FACTOR, so scripts/screenshots runs it once for each scale.
+// The scale comes from QT_SCALE_FACTOR, so scripts/screenshots runs it once for each scale, and
+// the language from the environment, as for the program (LANGUAGE=de).
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "app/window_registry.h"
 #include "help/help_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
@@ -39,6 +42,7 @@ QPalette darkPalette() {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    zq::loadTranslations(QLocale::system());
     const QStringList arguments = app.arguments();
     const QString folder = arguments.value(1, QStringLiteral("screenshots"));
     const bool dark = arguments.value(2) == QLatin1String("dark");
@@ -101,6 +105,13 @@ int main(int argc, char **argv) {
         typeInto(w, "Text1", QStringLiteral("12"));
         press(w, "Command1");
         typeInto(w, "Text1", QStringLiteral("120"));
+    });
+    // A loan worked out, with numbers in the locale's forms.
+    shoot(QStringLiteral("Mortgage"), QStringLiteral("Mortgage-used.png"), [&](QWidget *w) {
+        typeInto(w, "Text1", QLocale().toString(250000));
+        typeInto(w, "Text2", QStringLiteral("20"));
+        typeInto(w, "Text3", QLocale().toString(4.5));
+        press(w, "Command1");
     });
     return failures == 0 ? 0 : 1;
 }

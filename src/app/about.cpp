@@ -29,23 +29,22 @@ int mainListCount() {
 
 About::About(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     Label1 = named(new ClickLabel(QStringLiteral("Zentiqua 1.4.0"), this), "Label1");
     QFont title(QStringLiteral("Arial"));
     title.setPointSizeF(11.25);
     title.setBold(true);
     Label1->setFont(title);
-    Label5 = named(new ClickLabel(QStringLiteral("Calculate/Convert"), this), "Label5");
-    Label4 = named(new ClickLabel(QStringLiteral("Homepage"), this), "Label4");
+    Label5 = named(new ClickLabel(tr("Calculate/Convert"), this), "Label5");
+    Label4 = named(new ClickLabel(tr("Homepage"), this), "Label4");
     Label4->makeLink();
-    Label3 = named(new ClickLabel(QStringLiteral("Donation:"), this), "Label3");
+    Label3 = named(new ClickLabel(tr("Donation:"), this), "Label3");
     Text1 = ResultBox("Text1", this);
     Text1->setText(QStringLiteral("donate@zentiqua.app"));
-    Label2 = named(new ClickLabel(QStringLiteral("Copyright \u00A9 Zentiqua developers"), this),
-                   "Label2");
+    Label2 = named(new ClickLabel(tr("Copyright \u00A9 Zentiqua developers"), this), "Label2");
     Label2->makeLink();
-    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
+    Command1 = CommandButton(tr("OK"), "Command1", this);
     DefaultButton(Command1);
     CancelButton(Command1);
 
@@ -66,9 +65,8 @@ About::About(QWidget *parent) : ToolWindow(parent) {
 }
 
 void About::Label5_DblClick() {
-    silentErrorExit([&] {
-        Label5->setText(QStringLiteral("Number of Calculator/Converter: %1").arg(mainListCount()));
-    });
+    silentErrorExit(
+        [&] { Label5->setText(tr("Number of Calculator/Converter: %1").arg(mainListCount())); });
 }
 
 void About::Label4_Click() {

@@ -33,6 +33,8 @@ namespace {
 
 // A title's place among the search's finds (0 for all when nothing is searched for).
 constexpr int SearchRankRole = Qt::UserRole + 1;
+// Each title's place in the catalog: what it opens, whatever language it is shown in.
+constexpr int CatalogPlaceRole = Qt::UserRole + 2;
 
 // Keeps the list in catalog display order whatever the locale's collation says; while a search
 // is on, in the order it found the titles.
@@ -48,12 +50,8 @@ public:
     }
 };
 
-// The category of a title, as the catalog gives it.
-int categoryOf(const QString &title) {
-    for (const ToolEntry &entry : ToolCatalog())
-        if (entry.titleText() == title)
-            return int(entry.category);
-    return -1;
+const ToolEntry &entryOf(const QListWidgetItem *item) {
+    return ToolCatalog()[std::size_t(item->data(CatalogPlaceRole).toInt())];
 }
 
 // The program's icon: a white Z on a blue rounded square, drawn when a size of it is first
@@ -114,19 +112,19 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
 
     txtSearch = new QLineEdit(client);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setPlaceholderText(QStringLiteral("Search tools (Ctrl+F)"));
-    txtSearch->setAccessibleName(QStringLiteral("Search tools"));
+    txtSearch->setPlaceholderText(tr("Search tools (Ctrl+F)"));
+    txtSearch->setAccessibleName(tr("Search tools"));
     txtSearch->setClearButtonEnabled(true);
 
     lstCategories = new QListWidget(client);
     lstCategories->setObjectName(QStringLiteral("lstCategories"));
-    lstCategories->setAccessibleName(QStringLiteral("Categories"));
+    lstCategories->setAccessibleName(tr("Categories"));
     lstCategories->setSelectionMode(QAbstractItemView::SingleSelection);
     lstCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Calculators and converters"));
+    List1->setAccessibleName(tr("Calculators and converters"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -137,11 +135,11 @@ Main::Main(QWidget *parent) : QMainWindow(parent) {
     lblNoMatch->setWordWrap(true);
     lblNoMatch->hide();
 
-    StartCmd = new QPushButton(QStringLiteral("Start"), client);
+    StartCmd = new QPushButton(tr("Start"), client);
     StartCmd->setObjectName(QStringLiteral("StartCmd"));
     StartCmd->setDefault(true);
 
-    Label1 = new ClickLabel(QStringLiteral("Homepage"), client);
+    Label1 = new ClickLabel(tr("Homepage"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->makeLink();
 
@@ -220,29 +218,28 @@ void Main::sizeToShowTheTitles() {
 }
 
 void Main::buildMenu() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("File"));
-    Notepad = file->addAction(QStringLiteral("Notepad"), this, &Main::Notepad_Click);
+    Notepad = file->addAction(tr("Notepad"), this, &Main::Notepad_Click);
     Notepad->setObjectName(QStringLiteral("Notepad"));
     Notepad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     file->addSeparator();
-    PCRunTime = file->addAction(QStringLiteral("PC Running Time"), this, &Main::PCRunTime_Click);
+    PCRunTime = file->addAction(tr("PC Running Time"), this, &Main::PCRunTime_Click);
     PCRunTime->setObjectName(QStringLiteral("PCRunTime"));
     PCRunTime->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     file->addSeparator();
-    Exit = file->addAction(QStringLiteral("Exit"), this, &Main::Exit_Click);
+    Exit = file->addAction(tr("Exit"), this, &Main::Exit_Click);
     Exit->setObjectName(QStringLiteral("Exit"));
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    AboutA = menuBar()->addAction(QStringLiteral("About"), this, &Main::AboutA_Click);
+    AboutA = menuBar()->addAction(tr("About"), this, &Main::AboutA_Click);
     AboutA->setObjectName(QStringLiteral("AboutA"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    HelpContents =
-        help->addAction(QStringLiteral("Zentiqua &Help"), this, &Main::HelpContents_Click);
+    HelpContents = help->addAction(tr("Zentiqua &Help"), this, &Main::HelpContents_Click);
     HelpContents->setObjectName(QStringLiteral("HelpContents"));
     HelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     // Not in a menu: Ctrl+F anywhere in the window goes to the search field.
-    Find = new QAction(QStringLiteral("Find a tool"), this);
+    Find = new QAction(tr("Find a tool"), this);
     Find->setObjectName(QStringLiteral("Find"));
     Find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(Find, &QAction::triggered, this, &Main::Find_Click);
@@ -250,18 +247,22 @@ void Main::buildMenu() {
 }
 
 void Main::Form_Load() {
-    for (const ToolEntry &entry : ToolCatalog())
-        List1->addItem(new CatalogItem(entry.titleText()));
+    int place = 0;
+    for (const ToolEntry &entry : ToolCatalog()) {
+        auto *item = new CatalogItem(entry.titleText());
+        item->setData(CatalogPlaceRole, place++);
+        List1->addItem(item);
+    }
     List1->setSortingEnabled(true);
     List1->sortItems();
     List1->setCurrentRow(-1);
     List1->clearSelection();
     const QSignalBlocker quiet(lstCategories);
-    lstCategories->addItem(QStringLiteral("All tools (%1)").arg(ToolCatalog().size()));
+    lstCategories->addItem(tr("All tools (%1)").arg(ToolCatalog().size()));
     for (int category = 0; category < ToolCategoryCount; ++category)
-        lstCategories->addItem(
-            QStringLiteral("%1 (%2)").arg(toolCategoryName(ToolCategory(category)),
-                                          QString::number(toolCountIn(ToolCategory(category)))));
+        lstCategories->addItem(tr("%1 (%2)", "a category and how many tools it holds")
+                                   .arg(toolCategoryName(ToolCategory(category)),
+                                        QString::number(toolCountIn(ToolCategory(category)))));
     lstCategories->setCurrentRow(0);
 }
 
@@ -373,16 +374,16 @@ void Main::lstCategories_Click() {
 void Main::showFoundTitles() {
     const QString typed = txtSearch->text().trimmed();
     const bool filtering = !typed.isEmpty();
-    const QStringList found = filtering ? findTools(typed) : QStringList();
+    const QList<int> found = filtering ? findToolPlaces(typed) : QList<int>();
     const int category = lstCategories->currentRow() - 1; // -1: all tools
     QListWidgetItem *current = List1->currentItem();
     List1->setSortingEnabled(false);
     int shownCount = 0;
     for (int row = 0; row < List1->count(); ++row) {
         QListWidgetItem *item = List1->item(row);
-        const qsizetype place = found.indexOf(item->text());
+        const qsizetype place = found.indexOf(item->data(CatalogPlaceRole).toInt());
         const bool shown =
-            (!filtering || place >= 0) && (category < 0 || categoryOf(item->text()) == category);
+            (!filtering || place >= 0) && (category < 0 || int(entryOf(item).category) == category);
         item->setData(SearchRankRole, !filtering ? 0
                                       : shown    ? int(place) + 1
                                                  : int(found.size()) + 1);
@@ -404,7 +405,7 @@ void Main::showFoundTitles() {
     const QString quoted = typed.size() <= QuotedLength
                                ? typed
                                : typed.left(QuotedLength) + QChar(0x2026); // an ellipsis
-    lblNoMatch->setText(QStringLiteral("No tool matches \"%1\".").arg(quoted));
+    lblNoMatch->setText(tr("No tool matches \"%1\".").arg(quoted));
     lblNoMatch->setVisible(shownCount == 0);
 }
 
@@ -417,15 +418,16 @@ void Main::HelpContents_Click() {
     showHelpFor(this);
 }
 
-QString Main::selectedTitle() const {
+int Main::selectedPlace() const {
     const QList<QListWidgetItem *> selected = List1->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
+    return selected.isEmpty() ? -1 : selected.front()->data(CatalogPlaceRole).toInt();
 }
 
 void Main::openSelectedEntry() {
     // Every entry is compared, in catalog order, with the selection read afresh.
+    int place = 0;
     for (const ToolEntry &entry : ToolCatalog()) {
-        if (selectedTitle() != entry.titleText())
+        if (selectedPlace() != place++)
             continue;
         switch (entry.target) {
         case ToolTarget::ModalWindow:
@@ -451,7 +453,7 @@ void Main::List1_DblClick() {
 
 void Main::StartCmd_Click() {
     if (List1->selectedItems().isEmpty())
-        ShowMessage(this, QStringLiteral("Select or double click to a Calculator/Converter!"));
+        ShowMessage(this, tr("Select or double click to a Calculator/Converter!"));
     openSelectedEntry();
 }
 

@@ -63,7 +63,7 @@ protected:
 private:
     void buildMenu();
     void openSelectedEntry();
-    QString selectedTitle() const;
+    int selectedPlace() const; // in the catalog; -1 with nothing selected
     void layOut(QWidget *client);
     void sizeToShowTheTitles();
     void showFoundTitles();

@@ -2,7 +2,11 @@
 
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <ctime>
 
 #ifdef _WIN32
@@ -28,7 +32,12 @@ std::int64_t machineUptimeMs() {
 QString runningTimeText(std::int64_t uptimeMs) {
     const double minutes = RoundHalfEven(static_cast<double>(uptimeMs) / 1000 / 60);
     const auto wholeMinutes = static_cast<std::int64_t>(minutes < 0 ? 0 : minutes);
-    return QStringLiteral("PC running while %1 minutes.").arg(wholeMinutes);
+    // English says "minutes" for one minute too; other languages choose their own forms.
+    // The count picks the plural form; it is written in full, beyond what an int holds.
+    const int count = int(std::min<std::int64_t>(wholeMinutes, INT_MAX));
+    return QCoreApplication::translate("zq::WindowsRunTime", "PC running while %1 minutes.",
+                                       nullptr, count)
+        .arg(wholeMinutes);
 }
 
 } // namespace zq

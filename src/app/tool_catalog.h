@@ -27,21 +27,24 @@ enum class ToolCategory {
 };
 inline constexpr int ToolCategoryCount = 8;
 
-// "Units and bases", "Numbers", ...
+// "Units and bases", "Numbers", ..., in the language of the program's texts.
 QString toolCategoryName(ToolCategory category);
 
 struct ToolEntry {
-    std::u16string_view title;
-    std::u16string_view windowName; // empty for the system calculator
+    const char *title;           // English, as the sources write it
+    std::string_view windowName; // empty for the system calculator
     ToolTarget target;
     ToolCategory category;
-    std::u16string_view keywords; // words a search finds the tool by besides its title
+    const char *keywords; // words a search finds the tool by besides its title, English
 
-    QString titleText() const { return QString::fromUtf16(title.data(), title.size()); }
+    // In the language of the program's texts, and as written.
+    QString titleText() const;
+    QString englishTitle() const { return QString::fromUtf8(title); }
+    QString keywordsText() const;
+    QString englishKeywords() const { return QString::fromUtf8(keywords); }
     QString windowNameText() const {
-        return QString::fromUtf16(windowName.data(), windowName.size());
+        return QString::fromLatin1(windowName.data(), qsizetype(windowName.size()));
     }
-    QString keywordsText() const { return QString::fromUtf16(keywords.data(), keywords.size()); }
 };
 
 // The 92 entries in catalog order: the order they are put into the list and compared in.
@@ -50,7 +53,8 @@ std::span<const ToolEntry> ToolCatalog();
 // How many tools a category holds.
 int toolCountIn(ToolCategory category);
 
-// The list's order: case ignored, apostrophes and hyphens carry no weight.
+// The list's order: case ignored, apostrophes and hyphens carry no weight; in a translation,
+// the alphabet of its language.
 bool catalogListLess(const QString &a, const QString &b);
 
 } // namespace zq

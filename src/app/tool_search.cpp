@@ -1,6 +1,9 @@
 #include "app/tool_search.h"
 
 #include "app/tool_catalog.h"
+#include "common/interface_language.h"
+
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -9,34 +12,36 @@
 namespace zq {
 namespace {
 
-// Drops accents after splitting characters into their base and marks ("é" becomes "e").
-QString withoutAccents(const QString &text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString plain;
-    plain.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing &&
-            c.category() != QChar::Mark_SpacingCombining)
-            plain += c;
-    return plain;
-}
-
+// A tool as a search sees it: its words in the language of the program's texts and in
+// English, so that "Kredit" and "loan" both find the loan tools under German.
 struct SearchEntry {
+    int place; // in the catalog
     QString title;
     QStringList titleWords, keywordWords;
     QString titleText, keywordText; // as written, for symbols
 };
 
-// The catalog's words, worked out once, when first searched.
+// The catalog's words, worked out when first searched in a language.
 const std::vector<SearchEntry> &searchEntries() {
-    static const std::vector<SearchEntry> entries = [] {
-        std::vector<SearchEntry> built;
-        for (const ToolEntry &entry : ToolCatalog())
-            built.push_back({entry.titleText(), searchWords(entry.titleText()),
-                             searchWords(entry.keywordsText()), entry.titleText(),
-                             entry.keywordsText()});
-        return built;
-    }();
+    static std::vector<SearchEntry> entries;
+    static QString madeFor;
+    const QString language = QLocale::languageToCode(InterfaceLanguage());
+    if (!entries.empty() && madeFor == language)
+        return entries;
+    entries.clear();
+    madeFor = language;
+    int place = 0;
+    for (const ToolEntry &entry : ToolCatalog()) {
+        const QString title = entry.titleText(), keywords = entry.keywordsText();
+        const QString english = entry.englishTitle(), englishKeywords = entry.englishKeywords();
+        QStringList titleWords = searchWords(title), keywordWords = searchWords(keywords);
+        if (english != title)
+            titleWords += searchWords(english);
+        if (englishKeywords != keywords)
+            keywordWords += searchWords(englishKeywords);
+        entries.push_back({place++, title, titleWords, keywordWords, title + english,
+                           keywords + englishKeywords});
+    }
     return entries;
 }
 
@@ -93,15 +98,20 @@ bool holdsAll(const QString &text, const QStringList &symbols) {
                        [&text](const QString &symbol) { return text.contains(symbol); });
 }
 
-QStringList inListOrder(QStringList titles) {
-    std::sort(titles.begin(), titles.end(), catalogListLess);
-    return titles;
+QList<int> inListOrder(QList<const SearchEntry *> found) {
+    std::sort(found.begin(), found.end(), [](const SearchEntry *a, const SearchEntry *b) {
+        return catalogListLess(a->title, b->title);
+    });
+    QList<int> places;
+    for (const SearchEntry *entry : found)
+        places << entry->place;
+    return places;
 }
 
 } // namespace
 
 QStringList searchWords(const QString &text) {
-    const QString folded = withoutAccents(text).toCaseFolded();
+    const QString folded = FoldedForMatching(text);
     QStringList words;
     QString word;
     for (QChar c : folded) {
@@ -118,15 +128,22 @@ QStringList searchWords(const QString &text) {
 }
 
 QStringList findTools(const QString &typed) {
-    QStringList byTitle, byKeyword;
+    QStringList titles;
+    for (int place : findToolPlaces(typed))
+        titles << ToolCatalog()[std::size_t(place)].titleText();
+    return titles;
+}
+
+QList<int> findToolPlaces(const QString &typed) {
+    QList<const SearchEntry *> byTitle, byKeyword;
     const QStringList words = searchWords(typed);
     if (words.isEmpty()) {
         const QStringList symbols = symbolsOf(typed);
         for (const SearchEntry &entry : searchEntries()) {
             if (symbols.isEmpty() || holdsAll(entry.titleText, symbols))
-                byTitle << entry.title;
+                byTitle << &entry;
             else if (holdsAll(entry.titleText + entry.keywordText, symbols))
-                byKeyword << entry.title;
+                byKeyword << &entry;
         }
         return inListOrder(byTitle) + inListOrder(byKeyword);
     }
@@ -151,7 +168,7 @@ QStringList findTools(const QString &typed) {
         }
         if (!anyFound || !allFound)
             continue;
-        ((anyRequired ? allInTitle : anyInTitle) ? byTitle : byKeyword) << entry.title;
+        ((anyRequired ? allInTitle : anyInTitle) ? byTitle : byKeyword) << &entry;
     }
     return inListOrder(byTitle) + inListOrder(byKeyword);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,9 @@ QStringList searchWords(const QString &text);
 // them. Titles found by their own words come first, then those that need a keyword, each group
 // in the list's order. A text of symbols alone ("%", "°", "Ω") finds the tools whose title or
 // keywords hold them; a text of blanks finds every title.
+// Titles and keywords are matched in the language of the program's texts and in English.
 QStringList findTools(const QString &typed);
+// The same tools as their places in the catalog.
+QList<int> findToolPlaces(const QString &typed);
 
 } // namespace zq

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,10 @@ const char *const StaleProperty = "stale";
 const char *const ComputedProperty = "zqComputed";
 const char *const PlainDescriptionProperty = "zqResultDescription";
 const char *const PlainPaletteProperty = "zqResultPalette";
-const QString StaleDescription = QStringLiteral("Out of date: an input has changed since");
+QString staleDescription() {
+    return QCoreApplication::translate("zq::Computation",
+                                       "Out of date: an input has changed since");
+}
 
 thread_local Computation *running = nullptr;
 
@@ -119,7 +123,7 @@ void setStale(QWidget *result, bool stale) {
             for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
                 greyed.setColor(group, role, disabled);
         result->setPalette(greyed);
-        result->setAccessibleDescription(StaleDescription);
+        result->setAccessibleDescription(staleDescription());
     } else {
         const QVariant plain = result->property(PlainPaletteProperty);
         result->setPalette(plain.isValid() ? plain.value<QPalette>() : QPalette());
@@ -301,10 +305,11 @@ void ComputeSoughtBox(QWidget *window, std::initializer_list<SoughtBox> choices)
         silentErrorExit([&] {
             RequireNumbers({sought.first, sought.second});
             if (sought.divisor)
-                RequireNonZero(sought.divisor, QStringLiteral("A number other than zero"));
+                RequireNonZero(sought.divisor, QCoreApplication::translate(
+                                                   "zq::Computation", "A number other than zero"));
             const double a = ReadStrictNumber(sought.first), b = ReadStrictNumber(sought.second);
             ShowNumber(sought.result,
-                       RejectOnFailure({sought.first, sought.second}, TooLargeToCompute,
+                       RejectOnFailure({sought.first, sought.second}, TooLargeToCompute(),
                                        [&] { return sought.compute(a, b); }));
         });
         return;

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -244,6 +245,10 @@ Form FieldForm(QWidget *window, std::initializer_list<FormField> fields, QGridLa
         ++row;
     }
     return form;
+}
+
+QString PleaseWait() {
+    return QCoreApplication::translate("zq::Controls", "Please wait...");
 }
 
 } // namespace zq

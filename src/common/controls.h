@@ -85,7 +85,7 @@ QGridLayout *BoxAndButtonRows(QWidget *window, QWidget *box, QPushButton *button
                               std::initializer_list<QWidget *> below);
 
 // The status a long computation shows before it starts.
-inline const QString PleaseWait = QStringLiteral("Please wait...");
+QString PleaseWait();
 // Shows a status text at once, before a long computation keeps the window from painting.
 void ShowStatus(QLabel *label, const QString &text);
 

@@ -1,5 +1,7 @@
 #include "common/date_text.h"
 
+#include "common/interface_language.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -38,13 +40,20 @@ constexpr std::array<const char *, 12> MonthNames = {
     "january", "february", "march",     "april",   "may",      "june",
     "july",    "august",   "september", "october", "november", "december"};
 
-// 1 to 12 for an English month name or its first three (or more) letters, else 0.
+// 1 to 12 for a month name or its first three (or more) letters, in English or in the language
+// of the program's texts, else 0.
 int monthNumber(const QString &word) {
-    const QString lower = word.toLower();
+    const QString typed = FoldedForMatching(word);
+    if (typed.size() < 3)
+        return 0;
+    const QLocale shown(InterfaceLanguage());
     for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        const QString name = QLatin1String(MonthNames[i]);
-        if (lower.size() >= 3 && name.startsWith(lower))
-            return int(i) + 1;
+        const int month = int(i) + 1;
+        if (QLatin1String(MonthNames[i]).startsWith(typed) ||
+            FoldedForMatching(shown.monthName(month, QLocale::LongFormat)).startsWith(typed) ||
+            FoldedForMatching(shown.standaloneMonthName(month, QLocale::LongFormat))
+                .startsWith(typed))
+            return month;
     }
     return 0;
 }

@@ -22,8 +22,9 @@ QString GeneralDateTimeText(const QDateTime &moment);
 
 // A date as the user types it, read in the given calendar: day, month and year as numbers with
 // "-", "/", "." or blanks between them, in the locale's order of day and month (read the other
-// way round when that is no date); ISO year-month-day; English month names or their first
-// three letters ("1 March 2013", "Mar 1, 2013"); surrounding blanks. A year of one or two
+// way round when that is no date); ISO year-month-day; month names or their first three
+// letters, in English or in the language of the program's texts ("1 March 2013", "Mar 1,
+// 2013", "3 März 2024"); surrounding blanks. A year of one or two
 // digits means 1930 to 2029 in the Gregorian calendar; in any other it is the year as typed.
 // Returns nothing when the text is no date of the calendar.
 std::optional<QDate> ParseDateText(const QString &text, QCalendar calendar = QCalendar());

@@ -1,5 +1,6 @@
 #include "common/external_programs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -35,8 +36,26 @@ bool openUrl(const QUrl &url) {
 
 // Starts the first of the candidates installed on this machine; with none installed, the
 // attempt with the first name fails like any other start that fails. Returns what failed.
+// What a start that failed says, for each kind of program: none found, and one that would not
+// start; %1 is what was tried.
+struct StartFailure {
+    const char *noneFound, *notStarted;
+};
+
+constexpr StartFailure CalculatorFailure = {
+    QT_TRANSLATE_NOOP("zq::ExternalPrograms", "No calculator program was found (tried %1)."),
+    QT_TRANSLATE_NOOP("zq::ExternalPrograms",
+                      "The calculator program could not be started (tried %1).")};
+constexpr StartFailure TextEditorFailure = {
+    QT_TRANSLATE_NOOP("zq::ExternalPrograms", "No text editor was found (tried %1)."),
+    QT_TRANSLATE_NOOP("zq::ExternalPrograms", "The text editor could not be started (tried %1).")};
+
+QString said(const char *text, const QString &tried) {
+    return QCoreApplication::translate("zq::ExternalPrograms", text).arg(tried);
+}
+
 template <std::size_t N>
-QString startFirstInstalled(const std::array<const char *, N> &candidates, const QString &what) {
+QString startFirstInstalled(const std::array<const char *, N> &candidates, StartFailure failure) {
     QStringList tried;
     for (const char *candidate : candidates)
         tried << QString::fromLatin1(candidate);
@@ -46,12 +65,11 @@ QString startFirstInstalled(const std::array<const char *, N> &candidates, const
             continue;
         if (startExternalProgram(path, {}))
             return {};
-        return QStringLiteral("The %1 could not be started (tried %2).").arg(what, path);
+        return said(failure.notStarted, path);
     }
     if (startExternalProgram(tried.front(), {}))
         return {};
-    return QStringLiteral("No %1 was found (tried %2).")
-        .arg(what, tried.join(QStringLiteral(", ")));
+    return said(failure.noneFound, tried.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -84,17 +102,19 @@ RegistrationStart startRegistrationProgram(const QStringList &arguments) {
 }
 
 QString startSystemCalculator() {
-    return startFirstInstalled(CalculatorPrograms, QStringLiteral("calculator program"));
+    return startFirstInstalled(CalculatorPrograms, CalculatorFailure);
 }
 
 QString startTextEditor() {
-    return startFirstInstalled(TextEditorPrograms, QStringLiteral("text editor"));
+    return startFirstInstalled(TextEditorPrograms, TextEditorFailure);
 }
 
 QString openHomePage() {
     if (openUrl(QUrl(homePageUrl())))
         return {};
-    return QStringLiteral("The home page could not be opened (tried %1 in the web browser).")
+    return QCoreApplication::translate(
+               "zq::ExternalPrograms",
+               "The home page could not be opened (tried %1 in the web browser).")
         .arg(homePageUrl());
 }
 

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/result_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -17,7 +18,9 @@ QString fullPath(const QString &fileName) {
 }
 
 bool reportFailure(QWidget *window, const QString &fileName, const QString &failure) {
-    ShowMessage(window, QStringLiteral("Could not save to %1: %2").arg(fullPath(fileName), failure),
+    ShowMessage(window,
+                QCoreApplication::translate("zq::SaveResult", "Could not save to %1: %2")
+                    .arg(fullPath(fileName), failure),
                 MessageIcon::Critical);
     return false;
 }
@@ -42,7 +45,8 @@ bool SaveResultLines(QWidget *window, const QString &fileName, qint64 lineCount,
                      const std::function<QStringList(qint64 first, qint64 count)> &lines,
                      const QString &savedMessage) {
     constexpr qint64 ChunkLines = 65536;
-    QProgressDialog progress(QStringLiteral("Saving..."), QStringLiteral("Cancel"), 0, 1000,
+    QProgressDialog progress(QCoreApplication::translate("zq::SaveResult", "Saving..."),
+                             QCoreApplication::translate("zq::SaveResult", "Cancel"), 0, 1000,
                              window);
     progress.setWindowTitle(ApplicationTitle);
     progress.setWindowModality(Qt::WindowModal);
@@ -59,6 +63,10 @@ bool SaveResultLines(QWidget *window, const QString &fileName, qint64 lineCount,
     progress.reset();
     reportSaved(window, fileName, savedMessage);
     return true;
+}
+
+QString SavedMessage() {
+    return QCoreApplication::translate("zq::SaveResult", "Saved to the program's location.");
 }
 
 } // namespace zq

@@ -10,7 +10,7 @@ class QWidget;
 namespace zq {
 
 // The saved message most tools show.
-inline const QString SavedMessage = QStringLiteral("Saved to the program's location.");
+QString SavedMessage();
 
 // Appends the lines to the named file in the current working folder and shows the tool's saved
 // message with the file's full path on a second line; a failed write shows a critical message

@@ -5,6 +5,7 @@
 #include "common/number_rules.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -16,11 +17,14 @@ namespace {
 QString readAsMessage(const LeadingNumber &read) {
     switch (read.reading) {
     case NumberReading::Leading:
-        return QStringLiteral("Read as %1").arg(FormatNumberText(read.value));
+        return QCoreApplication::translate("zq::TextBoxes", "Read as %1")
+            .arg(FormatNumberText(read.value));
     case NumberReading::Nothing:
-        return QStringLiteral("Not a number, read as %1").arg(FormatNumberText(read.value));
+        return QCoreApplication::translate("zq::TextBoxes", "Not a number, read as %1")
+            .arg(FormatNumberText(read.value));
     case NumberReading::Empty:
-        return QStringLiteral("Empty, read as %1").arg(FormatNumberText(read.value));
+        return QCoreApplication::translate("zq::TextBoxes", "Empty, read as %1")
+            .arg(FormatNumberText(read.value));
     case NumberReading::Whole:
         break;
     }
@@ -41,9 +45,10 @@ double markLenient(QWidget *box, LeadingNumber read, double whenEmpty, EmptyBox 
 
 QString strictMessage(const QString &text, const CalcError &error) {
     if (error.kind() == CalcError::Kind::Overflow)
-        return QStringLiteral("A number too large to compute with");
-    return text.trimmed().isEmpty() ? QStringLiteral("Empty: a number is needed")
-                                    : QStringLiteral("A number is needed");
+        return QCoreApplication::translate("zq::TextBoxes", "A number too large to compute with");
+    return text.trimmed().isEmpty()
+               ? QCoreApplication::translate("zq::TextBoxes", "Empty: a number is needed")
+               : QCoreApplication::translate("zq::TextBoxes", "A number is needed");
 }
 
 } // namespace
@@ -90,8 +95,9 @@ double RequireRange(QWidget *box, double value, double lowest, double highest,
 }
 
 double ReadWholeNumber(QWidget *box, double lowest, double highest) {
-    const QString needed = QStringLiteral("A whole number from %1 to %2")
-                               .arg(FormatNumberText(lowest), FormatNumberText(highest));
+    const QString needed =
+        QCoreApplication::translate("zq::TextBoxes", "A whole number from %1 to %2")
+            .arg(FormatNumberText(lowest), FormatNumberText(highest));
     const QString text = BoxText(box);
     double value = 0;
     try {
@@ -110,11 +116,12 @@ double ReadRoundedNumber(QWidget *box, double lowest, double highest) {
     const double value = ReadStrictNumber(box);
     const double rounded = RoundHalfEven(value);
     RequireRange(box, rounded, lowest, highest,
-                 QStringLiteral("A whole number from %1 to %2")
+                 QCoreApplication::translate("zq::TextBoxes", "A whole number from %1 to %2")
                      .arg(FormatNumberText(lowest), FormatNumberText(highest)));
     if (rounded != value)
         MarkInput(box, InputState::Warning,
-                  QStringLiteral("Read as %1").arg(FormatNumberText(rounded)));
+                  QCoreApplication::translate("zq::TextBoxes", "Read as %1")
+                      .arg(FormatNumberText(rounded)));
     return rounded;
 }
 
@@ -170,6 +177,10 @@ QString multiLineText(const QPlainTextEdit *textBox) {
 
 void setMultiLineText(QPlainTextEdit *textBox, const QString &engineText) {
     textBox->setPlainText(toBoxLineBreaks(engineText));
+}
+
+QString TooLargeToCompute() {
+    return QCoreApplication::translate("zq::TextBoxes", "Too large to compute with");
 }
 
 } // namespace zq

@@ -40,7 +40,7 @@ double ReadWholeNumber(QWidget *box, double lowest, double highest);
 double ReadRoundedNumber(QWidget *box, double lowest, double highest);
 
 // What a box says when a result would be beyond the double range.
-inline const QString TooLargeToCompute = QStringLiteral("Too large to compute with");
+QString TooLargeToCompute();
 
 // Marks every box as an error with the message and ends the computation (CalcError).
 [[noreturn]] void RejectAll(const QList<QWidget *> &boxes, const QString &message);

@@ -121,11 +121,10 @@ QLabel *captionBeside(QWidget *window, QWidget *box, const QList<QLabel *> &labe
 
 } // namespace
 
-void DescribeBoxes(QWidget *window,
-                   std::initializer_list<std::pair<const char *, const char *>> names) {
+void DescribeBoxes(QWidget *window, std::initializer_list<std::pair<const char *, QString>> names) {
     QVariantMap described = window->property("zqBoxNames").toMap();
     for (const auto &[control, name] : names)
-        described.insert(QLatin1String(control), QString::fromUtf8(name));
+        described.insert(QLatin1String(control), name);
     window->setProperty("zqBoxNames", described);
 }
 

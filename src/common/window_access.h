@@ -27,10 +27,9 @@ QList<QWidget *> ArrangeTabOrder(QWidget *window);
 // first control, so the first keys a user types are never lost.
 void FocusFirstInput(const QList<QWidget *> &tabOrder);
 
-// What boxes without a caption are called for a screen reader, by control name; given when the
-// window is made, applied when it is first shown.
-void DescribeBoxes(QWidget *window,
-                   std::initializer_list<std::pair<const char *, const char *>> names);
+// What boxes without a caption are called, shown above them and read by a screen reader, by
+// control name; given (translated) when the window is made, applied when it is first shown.
+void DescribeBoxes(QWidget *window, std::initializer_list<std::pair<const char *, QString>> names);
 
 // A column of boxes in a table takes its caption from the column's heading, and each box is
 // named for a screen reader after its row and column ("Pizza price").

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <span>
-#include <string_view>
 
 namespace zq {
 
@@ -15,10 +14,12 @@ enum class ConversionDirection {
 };
 
 struct ConversionUnit {
-    std::u16string_view name;
+    const char *name; // English, UTF-8; translated in the context "zq::ConversionTables"
     double factor;
 
-    QString nameText() const { return QString::fromUtf16(name.data(), name.size()); }
+    QString englishName() const { return QString::fromUtf8(name); }
+    // The name as shown, in the interface language.
+    QString nameText() const;
 };
 
 struct ConversionTable {

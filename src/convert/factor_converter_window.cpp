@@ -21,7 +21,7 @@ namespace zq {
 // One converter: its names, table, default units and designed size (twips).
 struct FactorConverterDesign {
     const char *windowName;
-    const char *caption;
+    const char *caption; // English; translated in the window's context
     const char *inputBox;
     const char *resultBox;
     const char *leftList;  // the source unit
@@ -39,30 +39,30 @@ namespace {
 using enum UnitTable;
 
 constexpr std::array<FactorConverterDesign, 12> Converters = {{
-    {"KgPound", "Weight Converter", "Text1", "Text2", "List1", "List2", "Command1", Weight, 2, 7,
-     3735, 3270},
-    {"LiterGallon", "Volume Converter", "txtLength", "TextSonuc", "cmbTujuan", "cmbAsal",
-     "Command1", Volume, 0, 22, 3975, 3285},
-    {"UnitConvert", "Length Converter", "txtLength", "TextSonuc", "cmbAsal", "cmbTujuan",
-     "cmdConvert", Length, 13, 15, 3735, 3300},
-    {"SmSf", "Area Converter", "Text1", "Text2", "List1", "List2", "Command1", Area, 2, 6, 3975,
-     3285},
-    {"Watt", "Energy-Power Converter", "Text1", "Text2", "List1", "List2", "Command1", EnergyPower,
-     6, 10, 3975, 3270},
-    {"Voltage", "Voltage Converter", "Text1", "Text2", "List2", "List1", "Command1", Voltage, 18,
-     12, 3495, 3285},
-    {"ElectricCurrent", "Electric Current Converter", "Text1", "Text2", "List2", "List1",
-     "Command1", ElectricCurrent, 1, 15, 3735, 3270},
-    {"DegGradRad", "Angle Converter", "Text1", "Text2", "List1", "List2", "Command1", Angle, 1, 0,
-     3510, 3285},
-    {"Speed", "Speed Converter", "Text1", "Text2", "List1", "List2", "Command1", Speed, 3, 9, 3735,
-     3270},
-    {"AstronomicalTime", "Astronomical Time Converter", "Text1", "Text2", "List1", "List2",
-     "Command1", AstronomicalTime, 3, 0, 3735, 3270},
-    {"ByteConvert", "Byte Converter", "Text1", "Text2", "List1", "List2", "Command1", Byte, 8, 6,
-     3390, 3255},
-    {"NumberConverter", "Numbers Converter", "Text1", "Text2", "List1", "List2", "Command1",
-     NumberScale, 18, 0, 3495, 3270},
+    {"KgPound", QT_TRANSLATE_NOOP("zq::FactorConverter", "Weight Converter"), "Text1", "Text2",
+     "List1", "List2", "Command1", Weight, 2, 7, 3735, 3270},
+    {"LiterGallon", QT_TRANSLATE_NOOP("zq::FactorConverter", "Volume Converter"), "txtLength",
+     "TextSonuc", "cmbTujuan", "cmbAsal", "Command1", Volume, 0, 22, 3975, 3285},
+    {"UnitConvert", QT_TRANSLATE_NOOP("zq::FactorConverter", "Length Converter"), "txtLength",
+     "TextSonuc", "cmbAsal", "cmbTujuan", "cmdConvert", Length, 13, 15, 3735, 3300},
+    {"SmSf", QT_TRANSLATE_NOOP("zq::FactorConverter", "Area Converter"), "Text1", "Text2", "List1",
+     "List2", "Command1", Area, 2, 6, 3975, 3285},
+    {"Watt", QT_TRANSLATE_NOOP("zq::FactorConverter", "Energy-Power Converter"), "Text1", "Text2",
+     "List1", "List2", "Command1", EnergyPower, 6, 10, 3975, 3270},
+    {"Voltage", QT_TRANSLATE_NOOP("zq::FactorConverter", "Voltage Converter"), "Text1", "Text2",
+     "List2", "List1", "Command1", Voltage, 18, 12, 3495, 3285},
+    {"ElectricCurrent", QT_TRANSLATE_NOOP("zq::FactorConverter", "Electric Current Converter"),
+     "Text1", "Text2", "List2", "List1", "Command1", ElectricCurrent, 1, 15, 3735, 3270},
+    {"DegGradRad", QT_TRANSLATE_NOOP("zq::FactorConverter", "Angle Converter"), "Text1", "Text2",
+     "List1", "List2", "Command1", Angle, 1, 0, 3510, 3285},
+    {"Speed", QT_TRANSLATE_NOOP("zq::FactorConverter", "Speed Converter"), "Text1", "Text2",
+     "List1", "List2", "Command1", Speed, 3, 9, 3735, 3270},
+    {"AstronomicalTime", QT_TRANSLATE_NOOP("zq::FactorConverter", "Astronomical Time Converter"),
+     "Text1", "Text2", "List1", "List2", "Command1", AstronomicalTime, 3, 0, 3735, 3270},
+    {"ByteConvert", QT_TRANSLATE_NOOP("zq::FactorConverter", "Byte Converter"), "Text1", "Text2",
+     "List1", "List2", "Command1", Byte, 8, 6, 3390, 3255},
+    {"NumberConverter", QT_TRANSLATE_NOOP("zq::FactorConverter", "Numbers Converter"), "Text1",
+     "Text2", "List1", "List2", "Command1", NumberScale, 18, 0, 3495, 3270},
 }};
 
 QListWidget *unitList(const char *name, QWidget *parent) {
@@ -86,14 +86,14 @@ int unitListWidth(const ConversionTable &table, int designedTwips, const QFontMe
 FactorConverter::FactorConverter(const FactorConverterDesign &design, QWidget *parent)
     : ToolWindow(parent), m_design(design), m_table(conversionTable(design.table)) {
     setObjectName(QLatin1String(design.windowName));
-    setWindowTitle(QLatin1String(design.caption));
-    DescribeBoxes(this, {{design.inputBox, "Value"},
-                         {design.leftList, "Convert from"},
-                         {design.rightList, "Convert to"},
-                         {design.resultBox, "Result"}});
+    setWindowTitle(tr(design.caption));
+    DescribeBoxes(this, {{design.inputBox, tr("Value")},
+                         {design.leftList, tr("Convert from")},
+                         {design.rightList, tr("Convert to")},
+                         {design.resultBox, tr("Result")}});
 
     inputBox = TextBox(design.inputBox, this);
-    convertButton = CommandButton(QStringLiteral("Convert"), design.button, this);
+    convertButton = CommandButton(tr("Convert"), design.button, this);
     convertButton->setMinimumHeight(twips(375));
     sourceList = unitList(design.leftList, this);
     targetList = unitList(design.rightList, this);
@@ -146,7 +146,7 @@ void FactorConverter::Command1_Click() {
     // A result beyond the double range empties the result box.
     silentErrorExit([&] {
         const double result =
-            RejectOnFailure({inputBox}, QStringLiteral("Too large to convert to this unit"), [&] {
+            RejectOnFailure({inputBox}, tr("Too large to convert to this unit"), [&] {
                 return convertUnits(m_table, std::size_t(sourceList->currentRow()),
                                     std::size_t(targetList->currentRow()), x);
             });

@@ -10,6 +10,7 @@
 #include "common/window_access.h"
 #include "convert/number_bases.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,9 @@ namespace zq {
 namespace {
 
 QPushButton *convertButton(QWidget *parent) {
-    auto *button = CommandButton(QStringLiteral("Convert"), "Command1", parent);
+    // One caption for the three windows' buttons.
+    auto *button = CommandButton(QCoreApplication::translate("zq::NumberBases", "Convert"),
+                                 "Command1", parent);
     DefaultButton(button);
     return button;
 }
@@ -33,11 +36,11 @@ QPushButton *convertButton(QWidget *parent) {
 
 HexDecA::HexDecA(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("HexDecA"));
-    setWindowTitle(QStringLiteral("Hexadecimal to Decimal"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Result"}});
+    setWindowTitle(tr("Hexadecimal to Decimal"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text2", tr("Result")}});
 
-    Option1 = OptionButton(QStringLiteral("Hexadecimal to Decimal"), "Option1", this);
-    Option2 = OptionButton(QStringLiteral("Decimal to Hexadecimal"), "Option2", this);
+    Option1 = OptionButton(tr("Hexadecimal to Decimal"), "Option1", this);
+    Option2 = OptionButton(tr("Decimal to Hexadecimal"), "Option2", this);
     Option1->setChecked(true);
     Text1 = TextBox("Text1", this);
     Command1 = convertButton(this);
@@ -66,14 +69,14 @@ void HexDecA::Command1_Click() {
             try {
                 value = HexToDec(Text1->text());
             } catch (const CalcError &) {
-                RejectInput(Text1, QStringLiteral("Hexadecimal digits only: 0 to 9 and A to F"));
+                RejectInput(Text1, tr("Hexadecimal digits only: 0 to 9 and A to F"));
             }
             ClearInputMark(Text1);
             setMultiLineText(Text2, value ? FormatNumberText(*value) : QString());
         } else if (Option2->isChecked()) {
             const double n = ReadStrictNumber(Text1);
             RequireRange(Text1, n, 0, std::numeric_limits<double>::max(),
-                         QStringLiteral("A number not below zero"));
+                         tr("A number not below zero"));
             setMultiLineText(Text2, DecToHex(n));
         }
     });
@@ -81,13 +84,13 @@ void HexDecA::Command1_Click() {
 
 Binary::Binary(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Binary"));
-    setWindowTitle(QStringLiteral("Binary to Number"));
-    DescribeBoxes(this, {{"Text1", "Number"}});
+    setWindowTitle(tr("Binary to Number"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}});
 
-    Option1 = OptionButton(QStringLiteral("Binary to Number"), "Option1", this);
-    Option2 = OptionButton(QStringLiteral("Number to Binary"), "Option2", this);
+    Option1 = OptionButton(tr("Binary to Number"), "Option1", this);
+    Option2 = OptionButton(tr("Number to Binary"), "Option2", this);
     Option1->setChecked(true);
-    Label1 = Caption(QStringLiteral("-> (1 to 2147483647)"), "Label1", this);
+    Label1 = Caption(tr("-> (1 to 2147483647)"), "Label1", this);
     Command1 = convertButton(this);
     Command1->setMinimumWidth(twips(1215));
     Text1 = MultiLineBox("Text1", this, 3255, 1125);
@@ -116,7 +119,7 @@ void Binary::Command1_Click() {
             try {
                 value = onluk(text);
             } catch (const CalcError &) {
-                RejectInput(Text1, QStringLiteral("Binary digits only"));
+                RejectInput(Text1, tr("Binary digits only"));
             }
             ClearInputMark(Text1);
             setMultiLineText(Text1, FormatNumberText(value));
@@ -129,8 +132,8 @@ void Binary::Command1_Click() {
 
 SecondsMin::SecondsMin(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SecondsMin"));
-    setWindowTitle(QStringLiteral("Seconds to Minutes to Hours"));
-    DescribeBoxes(this, {{"Text1", "Seconds"}, {"Text2", "Minutes and seconds"}});
+    setWindowTitle(tr("Seconds to Minutes to Hours"));
+    DescribeBoxes(this, {{"Text1", tr("Seconds")}, {"Text2", tr("Minutes and seconds")}});
 
     QFont bold = font();
     bold.setBold(true);

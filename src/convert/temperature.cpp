@@ -3,30 +3,39 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
-#include <string_view>
 
 namespace zq {
 namespace {
 
+// Names and value texts are English, UTF-8, translated in the context "zq::Temperature".
 struct TemperatureScale {
-    std::u16string_view name;
-    std::u16string_view unit;
+    const char *name;
+    const char *value;       // a value on this scale, "%1 °C"
     double absoluteZero;     // the coldest there is, on this scale
     bool countsDown = false; // Delisle's degrees grow as it gets colder
 };
 
-constexpr std::array<TemperatureScale, 8> Scales = {{
-    {u"Celsius", u" °C", -273.15},
-    {u"Delisle", u" °De", 559.725, true},
-    {u"Fahrenheit", u" °F", -459.67},
-    {u"Kelvin", u" K", 0},
-    {u"Newton", u" °N", -90.1395},
-    {u"Rankine", u" °R", 0},
-    {u"Réaumur", u" °Re", -218.52},
-    {u"Rømer", u" °Rø", -135.90375},
+constexpr std::array<TemperatureScale, TemperatureScaleCount> Scales = {{
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Celsius"), QT_TRANSLATE_NOOP("zq::Temperature", "%1 °C"),
+     -273.15},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Delisle"),
+     QT_TRANSLATE_NOOP("zq::Temperature", "%1 °De"), 559.725, true},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Fahrenheit"),
+     QT_TRANSLATE_NOOP("zq::Temperature", "%1 °F"), -459.67},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Kelvin"), QT_TRANSLATE_NOOP("zq::Temperature", "%1 K"),
+     0},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Newton"), QT_TRANSLATE_NOOP("zq::Temperature", "%1 °N"),
+     -90.1395},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Rankine"), QT_TRANSLATE_NOOP("zq::Temperature", "%1 °R"),
+     0},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Réaumur"),
+     QT_TRANSLATE_NOOP("zq::Temperature", "%1 °Re"), -218.52},
+    {QT_TRANSLATE_NOOP("zq::Temperature", "Rømer"), QT_TRANSLATE_NOOP("zq::Temperature", "%1 °Rø"),
+     -135.90375},
 }};
 
 using Formula = double (*)(double);
@@ -71,40 +80,53 @@ constexpr std::array<std::array<Formula, 8>, 8> Formulas = {{
       [](double x) { return (x - 7.5) * 32 / 21; }, nullptr}},
 }};
 
-QString text(std::u16string_view view) {
-    return QString::fromUtf16(view.data(), view.size());
+QString translated(const char *text) {
+    return QCoreApplication::translate("zq::Temperature", text);
+}
+
+// The value's text with the scale's unit: "212 °F".
+QString valueText(std::size_t scale, double value) {
+    return translated(Scales[scale].value).arg(FormatNumberText(value));
+}
+
+bool isScale(int scale) {
+    return scale >= 0 && scale < TemperatureScaleCount;
 }
 
 } // namespace
 
-std::optional<QString> BelowAbsoluteZero(const QString &scaleName, double x) {
-    const std::optional<int> index = temperatureScaleIndex(scaleName);
-    if (!index)
-        return std::nullopt;
-    const TemperatureScale &scale = Scales[std::size_t(*index)];
-    if (scale.countsDown ? x > scale.absoluteZero : x < scale.absoluteZero)
-        return FormatNumberText(scale.absoluteZero) + text(scale.unit);
-    return std::nullopt;
+QString TemperatureScaleName(int scale) {
+    return isScale(scale) ? translated(Scales[std::size_t(scale)].name) : QString();
 }
 
 std::optional<int> temperatureScaleIndex(const QString &scaleName) {
-    for (std::size_t i = 0; i < Scales.size(); ++i)
-        if (scaleName == text(Scales[i].name))
-            return static_cast<int>(i);
+    for (int i = 0; i < TemperatureScaleCount; ++i)
+        if (scaleName == TemperatureScaleName(i))
+            return i;
+    for (int i = 0; i < TemperatureScaleCount; ++i)
+        if (scaleName == QString::fromUtf8(Scales[std::size_t(i)].name))
+            return i;
     return std::nullopt;
 }
 
-QString ConvertTemperature(const QString &scaleName, double x) {
-    const std::optional<int> source = temperatureScaleIndex(scaleName);
-    if (!source)
+std::optional<QString> BelowAbsoluteZero(int scale, double x) {
+    if (!isScale(scale))
+        return std::nullopt;
+    const TemperatureScale &chosen = Scales[std::size_t(scale)];
+    if (chosen.countsDown ? x > chosen.absoluteZero : x < chosen.absoluteZero)
+        return valueText(std::size_t(scale), chosen.absoluteZero);
+    return std::nullopt;
+}
+
+QString ConvertTemperature(int scale, double x) {
+    if (!isScale(scale))
         return {};
     QStringList lines;
     for (std::size_t target = 0; target < Scales.size(); ++target) {
-        const Formula formula = Formulas[*source][target];
+        const Formula formula = Formulas[std::size_t(scale)][target];
         if (!formula)
             continue;
-        const double value = checkedFloat([&] { return formula(x); });
-        lines << FormatNumberText(value) + text(Scales[target].unit);
+        lines << valueText(target, checkedFloat([&] { return formula(x); }));
     }
     return lines.join(QLatin1String("\r\n"));
 }

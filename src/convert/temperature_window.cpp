@@ -19,16 +19,17 @@ namespace zq {
 
 FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FahrenheitC"));
-    setWindowTitle(QStringLiteral("Temperature Converter"));
-    DescribeBoxes(
-        this, {{"Text2", "Temperature"}, {"Combo1", "Scale"}, {"Text1", "Converted temperatures"}});
+    setWindowTitle(tr("Temperature Converter"));
+    DescribeBoxes(this, {{"Text2", tr("Temperature")},
+                         {"Combo1", tr("Scale")},
+                         {"Text1", tr("Converted temperatures")}});
 
     Text2 = TextBox("Text2", this);
     Text2->setMinimumWidth(twips(1335));
     Combo1 = EditableComboBox("Combo1", this); // typed text never becomes a new scale
     Combo1->setMinimumWidth(twips(1335));
     Text1 = MultiLineResultBox("Text1", this, 2775, 1515);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
     Command1->setMinimumWidth(twips(1335));
     DefaultButton(Command1);
 
@@ -48,26 +49,25 @@ FahrenheitC::FahrenheitC(QWidget *parent) : ToolWindow(parent) {
 }
 
 void FahrenheitC::Form_Load() {
-    Combo1->addItems({QStringLiteral("Celsius"), QStringLiteral("Delisle"),
-                      QStringLiteral("Fahrenheit"), QStringLiteral("Kelvin"),
-                      QStringLiteral("Newton"), QStringLiteral("Rankine"),
-                      QStringLiteral("Réaumur"), QStringLiteral("Rømer")});
-    // Nothing picked; the text field shows the scale used until another is chosen.
+    for (int scale = 0; scale < TemperatureScaleCount; ++scale)
+        Combo1->addItem(TemperatureScaleName(scale));
+    // Nothing picked; the text field shows the scale used (Celsius) until another is chosen.
     Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QStringLiteral("Celsius"));
+    Combo1->setEditText(TemperatureScaleName(0));
 }
 
 void FahrenheitC::Command1_Click() {
     Computation computing(this);
     silentErrorExit([&] {
         Text1->clear();
-        const QString scale = Combo1->currentText();
-        if (!temperatureScaleIndex(scale))
-            RejectInput(Combo1, QStringLiteral("A scale from the list"));
+        // The scale is the one named in the box: picked, or typed as shown or in English.
+        const std::optional<int> scale = temperatureScaleIndex(Combo1->currentText());
+        if (!scale)
+            RejectInput(Combo1, tr("A scale from the list"));
         const double x = ReadStrictNumber(Text2);
-        if (const std::optional<QString> zero = BelowAbsoluteZero(scale, x))
-            RejectInput(Text2, QStringLiteral("Below absolute zero, %1").arg(*zero));
-        setMultiLineText(Text1, ConvertTemperature(scale, x));
+        if (const std::optional<QString> zero = BelowAbsoluteZero(*scale, x))
+            RejectInput(Text2, tr("Below absolute zero, %1").arg(*zero));
+        setMultiLineText(Text1, ConvertTemperature(*scale, x));
     });
 }
 

@@ -31,16 +31,17 @@ struct CalendarAge {
 };
 CalendarAge AgeOn(QDate birth, QDate today);
 
-// "12 years 2 months 13 days"; empty when the birth lies after today.
+// "12 years 2 months 13 days", in the interface language; empty when the birth lies after today.
 QString AgeText(QDate birth, QDate today);
 
 // The Birthday tool's lines from a birth given as day, month and year texts: age, age in
-// minutes, hours, days, weeks and completed months, and the weekday of birth, joined by CR LF.
+// minutes, hours, days, weeks and completed months, and the weekday of birth, joined by CR LF;
+// in the interface language.
 // Throws CalcError when the texts make no date.
 QString BirthdayText(const QString &day, const QString &month, const QString &year, QDate today);
 
-// The zodiac sign of a day and month; "Wrong Type" for month 0. Throws CalcError for a day
-// above 31 or a month above 12.
+// The zodiac sign of a day and month, in the interface language; "Wrong Type" for month 0. Throws
+// CalcError for a day above 31 or a month above 12.
 QString BurcBul(std::uint8_t day, std::uint8_t month);
 
 } // namespace zq

@@ -14,6 +14,7 @@
 #include "everyday/calendar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,11 +28,10 @@
 namespace zq {
 namespace {
 
-const std::initializer_list<FormField> dayMonthYear = {{"Label1", QStringLiteral("Day"), "Text1"},
-                                                       {"Label2", QStringLiteral("Month"), "Text2"},
-                                                       {"Label3", QStringLiteral("Year"), "Text3"}};
-
-const QString NoSuchDate = QStringLiteral("No such date");
+// What the date tools say of day, month and year texts that make no date.
+QString noSuchDate() {
+    return QCoreApplication::translate("zq::CalendarWindows", "No such date");
+}
 
 // A year of two digits is read as one of 1930 to 2029: the box says which. Marks the box
 // fine otherwise.
@@ -39,7 +39,9 @@ void markGuessedCentury(QWidget *box, const QString &date) {
     const std::optional<ReadDate> read = ReadDateText(date);
     const bool guessed = read && read->centuryGuessed;
     MarkInput(box, guessed ? InputState::Warning : InputState::Fine,
-              guessed ? QStringLiteral("Year read as %1").arg(read->date.year()) : QString());
+              guessed ? QCoreApplication::translate("zq::CalendarWindows", "Year read as %1")
+                            .arg(read->date.year())
+                      : QString());
 }
 
 qint64 monotonicNanoseconds() {
@@ -55,24 +57,24 @@ qint64 monotonicNanoseconds() {
 
 Hijri::Hijri(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Hijri"));
-    setWindowTitle(QStringLiteral("Hijri to Gregorian"));
-    DescribeBoxes(this, {{"Text4", "Converted date"}});
+    setWindowTitle(tr("Hijri to Gregorian"));
+    DescribeBoxes(this, {{"Text4", tr("Converted date")}});
     const Form form =
-        FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
-                         {"Label2", QStringLiteral("Month"), "Text2"},
-                         {"Label3", QStringLiteral("Year"), "Text3"},
-                         {nullptr, QStringLiteral("Converted date"), "Text4", {}, nullptr, true}});
+        FieldForm(this, {{"Label1", tr("Day"), "Text1"},
+                         {"Label2", tr("Month"), "Text2"},
+                         {"Label3", tr("Year"), "Text3"},
+                         {nullptr, tr("Converted date"), "Text4", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
-    Option1 = OptionButton(QStringLiteral("Hijri to Gregorian"), "Option1", this);
-    Option2 = OptionButton(QStringLiteral("Gregorian to Hijri"), "Option2", this);
+    Option1 = OptionButton(tr("Hijri to Gregorian"), "Option1", this);
+    Option2 = OptionButton(tr("Gregorian to Hijri"), "Option2", this);
     Option1->setChecked(true);
     const int row = form.grid->rowCount();
     form.grid->addWidget(Option1, row, 0, 1, 2);
     form.grid->addWidget(Option2, row + 1, 0, 1, 2);
-    Command1 = ComputeButton(QStringLiteral("Convert"), "Command1", this, form.grid);
-    Label4 = NoteRow(QStringLiteral("If it displays wrong date, replace the month with day."),
-                     "Label4", this, form.grid);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Command1 = ComputeButton(tr("Convert"), "Command1", this, form.grid);
+    Label4 = NoteRow(tr("If it displays wrong date, replace the month with day."), "Label4", this,
+                     form.grid);
+    Save = MenuBarItem("Save", tr("Save"));
     connect(Command1, &QPushButton::clicked, this, &Hijri::Command1_Click);
     connect(Save, &QAction::triggered, this, &Hijri::Save_Click);
     RecomputeOnChange(Command1, {Option1, Option2});
@@ -86,7 +88,7 @@ void Hijri::Command1_Click() {
         if (Option2->isChecked())
             markGuessedCentury(Text3, Text1->text() + QLatin1Char('-') + Text2->text() +
                                           QLatin1Char('-') + Text3->text());
-        Text4->setText(RejectOnFailure({Text1, Text2, Text3}, NoSuchDate, [&] {
+        Text4->setText(RejectOnFailure({Text1, Text2, Text3}, noSuchDate(), [&] {
             return ConvertHijriText(Text1->text(), Text2->text(), Text3->text(),
                                     Option1->isChecked());
         }));
@@ -97,20 +99,19 @@ void Hijri::Save_Click() {
     SaveResultText(this, QStringLiteral("HijriGregorian.txt"),
                    {QStringLiteral("\r\n") + Text1->text() + QLatin1Char('.') + Text2->text() +
                     QLatin1Char('.') + Text3->text() + QStringLiteral(" = ") + Text4->text()},
-                   SavedMessage);
+                   SavedMessage());
 }
 
 DateCalculate::DateCalculate(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DateCalculate"));
-    setWindowTitle(QStringLiteral("Date Calculator"));
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("First Date"), "Text1"},
-                                       {"Label2", QStringLiteral("Last Date"), "Text2"},
-                                       {"Label3", QStringLiteral("Elapsed / Remaining"), "Text3",
-                                        QStringLiteral("days"), "lblDays", true}});
+    setWindowTitle(tr("Date Calculator"));
+    const Form form = FieldForm(
+        this, {{"Label1", tr("First Date"), "Text1"},
+               {"Label2", tr("Last Date"), "Text2"},
+               {"Label3", tr("Elapsed / Remaining"), "Text3", tr("days"), "lblDays", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
-    Command2 = ComputeButton(QStringLiteral("Calculate"), "Command2", this, form.grid);
-    Label4 = NoteRow(QStringLiteral("Tip: Can type all manner of date format."), "Label4", this,
-                     form.grid);
+    Command2 = ComputeButton(tr("Calculate"), "Command2", this, form.grid);
+    Label4 = NoteRow(tr("Tip: Can type all manner of date format."), "Label4", this, form.grid);
     connect(Command2, &QPushButton::clicked, this, &DateCalculate::Command2_Click);
 }
 
@@ -120,8 +121,7 @@ void DateCalculate::Command2_Click() {
         bool dates = true;
         for (QLineEdit *box : {Text1, Text2}) {
             const bool date = ParseDateText(box->text()).has_value();
-            MarkInput(box, date ? InputState::Fine : InputState::Error,
-                      QStringLiteral("A date is needed"));
+            MarkInput(box, date ? InputState::Fine : InputState::Error, tr("A date is needed"));
             if (date)
                 markGuessedCentury(box, box->text());
             dates = dates && date;
@@ -134,15 +134,17 @@ void DateCalculate::Command2_Click() {
 
 Birthday::Birthday(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Birthday"));
-    setWindowTitle(QStringLiteral("Birthday Calculator"));
-    DescribeBoxes(this, {{"Text4", "Age"}});
-    const Form form = FieldForm(this, dayMonthYear);
+    setWindowTitle(tr("Birthday Calculator"));
+    DescribeBoxes(this, {{"Text4", tr("Age")}});
+    const Form form = FieldForm(this, {{"Label1", tr("Day"), "Text1"},
+                                       {"Label2", tr("Month"), "Text2"},
+                                       {"Label3", tr("Year"), "Text3"}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     Text4 = MultiLineResultBox("Text4", this, 4000, 1800);
     form.grid->addWidget(Text4, form.grid->rowCount(), 0, 1, 3);
-    Label4 = NoteRow(QStringLiteral("If it display wrong age, replace month with day."), "Label4",
-                     this, form.grid);
+    Label4 =
+        NoteRow(tr("If it display wrong age, replace month with day."), "Label4", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Birthday::Command1_Click);
 }
 
@@ -153,9 +155,9 @@ void Birthday::Command1_Click() {
         const std::optional<QDate> birth = ParseDateText(
             Text1->text() + QLatin1Char('/') + Text2->text() + QLatin1Char('/') + Text3->text());
         if (!birth)
-            RejectAll({Text1, Text2, Text3}, NoSuchDate);
+            RejectAll({Text1, Text2, Text3}, noSuchDate());
         if (*birth > today)
-            RejectAll({Text1, Text2, Text3}, QStringLiteral("A birth date not after today"));
+            RejectAll({Text1, Text2, Text3}, tr("A birth date not after today"));
         for (QLineEdit *box : {Text1, Text2})
             ClearInputMark(box);
         markGuessedCentury(Text3, Text1->text() + QLatin1Char('/') + Text2->text() +
@@ -166,14 +168,13 @@ void Birthday::Command1_Click() {
 
 Burclar::Burclar(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Burclar"));
-    setWindowTitle(QStringLiteral("Zodiac Calculator"));
-    DescribeBoxes(this, {{"Text3", "Zodiac sign"}});
-    const Form form =
-        FieldForm(this, {{"Label1", QStringLiteral("Day"), "Text1"},
-                         {"Label2", QStringLiteral("Month"), "Text2"},
-                         {nullptr, QStringLiteral("Zodiac sign"), "Text3", {}, nullptr, true}});
+    setWindowTitle(tr("Zodiac Calculator"));
+    DescribeBoxes(this, {{"Text3", tr("Zodiac sign")}});
+    const Form form = FieldForm(this, {{"Label1", tr("Day"), "Text1"},
+                                       {"Label2", tr("Month"), "Text2"},
+                                       {nullptr, tr("Zodiac sign"), "Text3", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &Burclar::Command1_Click);
 }
 
@@ -185,14 +186,14 @@ void Burclar::Command1_Click() {
         const double month = ReadRoundedNumber(Text2, 1, 12);
         // Any year will do to know the days of a month, as long as it has a 29 February.
         if (!QDate(2000, int(month), int(day)).isValid())
-            RejectAll({Text1, Text2}, NoSuchDate);
+            RejectAll({Text1, Text2}, noSuchDate());
         Text3->setText(BurcBul(toByte(day), toByte(month)));
     });
 }
 
 Stopwatch::Stopwatch(QWidget *parent) : ToolWindow(parent), m_clock(monotonicNanoseconds) {
     setObjectName(QStringLiteral("Stopwatch"));
-    setWindowTitle(QStringLiteral("Stopwatch"));
+    setWindowTitle(tr("Stopwatch"));
     QFont large(QStringLiteral("Arial Black"));
     large.setBold(true);
     large.setPointSize(24);
@@ -205,9 +206,9 @@ Stopwatch::Stopwatch(QWidget *parent) : ToolWindow(parent), m_clock(monotonicNan
         (*labels[i])->setFont(large);
         digits->addWidget(*labels[i]);
     }
-    Command1 = CommandButton(QStringLiteral("Start"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Pause"), "Command2", this);
-    Command3 = CommandButton(QStringLiteral("Reset"), "Command3", this);
+    Command1 = CommandButton(tr("Start"), "Command1", this);
+    Command2 = CommandButton(tr("Pause"), "Command2", this);
+    Command3 = CommandButton(tr("Reset"), "Command3", this);
     DefaultButton(Command1);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {Command1, Command2, Command3})

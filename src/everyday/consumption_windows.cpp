@@ -27,12 +27,22 @@ struct UtilityDesign {
 
 namespace {
 
+// English captions, translated in the window's context when it is made.
 constexpr UtilityDesign Utilities[] = {
-    {"WaterConsumption", "Water Consumption Calculator", "Monthly Water Consumption", "ton",
-     "1 Ton Water Amount", "Average Daily Water Usage", "Average Daily Water Amount"},
-    {"ElectricConsumption", "Electricity Consumption Calculator", "Monthly Electric Consumption",
-     "kWh", "1 kWh Electric Amount", "Average Daily Electric Usage",
-     "Average Daily Electric Amount"},
+    {"WaterConsumption",
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Water Consumption Calculator"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Monthly Water Consumption"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "ton"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "1 Ton Water Amount"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Average Daily Water Usage"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Average Daily Water Amount")},
+    {"ElectricConsumption",
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Electricity Consumption Calculator"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Monthly Electric Consumption"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "kWh"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "1 kWh Electric Amount"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Average Daily Electric Usage"),
+     QT_TRANSLATE_NOOP("zq::UtilityConsumption", "Average Daily Electric Amount")},
 };
 
 // Box = the box read strictly, rounded to `places` decimals, as a step of its own.
@@ -47,10 +57,10 @@ double strict(QLineEdit *box) {
 } // namespace
 
 Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Mileage", QStringLiteral("Fuel Consumption Calculator"));
+    NameWindow(this, "Mileage", tr("Fuel Consumption Calculator"));
     // The two captions make one control array named Label1.
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Distance"), "txtDistance"},
-                                       {"Label1", QStringLiteral("Fuel"), "txtFuel"}});
+    const Form form = FieldForm(
+        this, {{"Label1", tr("Distance"), "txtDistance"}, {"Label1", tr("Fuel"), "txtFuel"}});
     txtDistance = form.boxes[0], txtFuel = form.boxes[1];
     txtDistance->setText(QStringLiteral("100"));
     txtFuel->setText(QStringLiteral("3"));
@@ -66,19 +76,18 @@ Mileage::Mileage(QWidget *parent) : ToolWindow(parent) {
         layout->addWidget(second);
         return box;
     };
-    form.grid->addWidget(unitBox("Picture1", optKilometers, "optKilometers",
-                                 QStringLiteral("Kilometers"), optMiles, "optMiles",
-                                 QStringLiteral("Miles")),
+    form.grid->addWidget(unitBox("Picture1", optKilometers, "optKilometers", tr("Kilometers"),
+                                 optMiles, "optMiles", tr("Miles")),
                          0, 2, 1, 1);
-    form.grid->addWidget(unitBox("Picture2", optLiters, "optLiters", QStringLiteral("Liters"),
-                                 optUsGallons, "optUsGallons", QStringLiteral("Gallons")),
+    form.grid->addWidget(unitBox("Picture2", optLiters, "optLiters", tr("Liters"), optUsGallons,
+                                 "optUsGallons", tr("Gallons")),
                          1, 2, 1, 1);
     optMiles->setChecked(true);
     optUsGallons->setChecked(true);
-    cmdCalculate = ComputeButton(QStringLiteral("Calculate"), "cmdCalculate", this, form.grid);
+    cmdCalculate = ComputeButton(tr("Calculate"), "cmdCalculate", this, form.grid);
     const int row = form.grid->rowCount();
-    form.grid->addWidget(Caption(QStringLiteral("English"), "Label2", this), row, 0);
-    form.grid->addWidget(Caption(QStringLiteral("Metric"), "Label3", this), row, 1, 1, 2);
+    form.grid->addWidget(Caption(tr("English"), "Label2", this), row, 0);
+    form.grid->addWidget(Caption(tr("Metric"), "Label3", this), row, 1, 1, 2);
     txtUsMpg = MultiLineResultBox("txtUsMpg", this, 2000, 600);
     txtKpl = MultiLineResultBox("txtKpl", this, 2000, 600);
     form.grid->addWidget(txtUsMpg, row + 1, 0);
@@ -111,19 +120,20 @@ void Mileage::optUsGallons_Click() {
 void Mileage::cmdCalculate_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
-        const float distance = RejectOnFailure({txtDistance}, TooLargeToCompute, [&] {
+        const float distance = RejectOnFailure({txtDistance}, TooLargeToCompute(), [&] {
             return toSingle(ReadLenientNumber(txtDistance));
         });
-        const float fuel = RejectOnFailure({txtFuel}, TooLargeToCompute,
+        const float fuel = RejectOnFailure({txtFuel}, TooLargeToCompute(),
                                            [&] { return toSingle(ReadLenientNumber(txtFuel)); });
         // Both are divisors: miles per gallon, then gallons per hundred miles.
         if (distance == 0)
-            RejectInput(txtDistance, QStringLiteral("A distance other than zero"));
+            RejectInput(txtDistance, tr("A distance other than zero"));
         if (fuel == 0)
-            RejectInput(txtFuel, QStringLiteral("An amount of fuel other than zero"));
-        const MileageTexts texts = RejectOnFailure({txtDistance, txtFuel}, TooLargeToCompute, [&] {
-            return MileageText(distance, fuel, optKilometers->isChecked());
-        });
+            RejectInput(txtFuel, tr("An amount of fuel other than zero"));
+        const MileageTexts texts =
+            RejectOnFailure({txtDistance, txtFuel}, TooLargeToCompute(), [&] {
+                return MileageText(distance, fuel, optKilometers->isChecked());
+            });
         setMultiLineText(txtUsMpg, texts.usMpg);
         setMultiLineText(txtKpl, texts.kpl);
     });
@@ -131,17 +141,17 @@ void Mileage::cmdCalculate_Click() {
 
 UtilityConsumption::UtilityConsumption(const UtilityDesign &design, QWidget *parent)
     : ToolWindow(parent) {
-    NameWindow(this, design.windowName, QLatin1String(design.title));
-    const QString unit = QLatin1String(design.unit);
-    const Form form = FieldForm(
-        this, {{nullptr, QLatin1String(design.consumption), "Text1", unit, "Label9"},
-               {nullptr, QStringLiteral("Monthly Invoice Amount"), "Text2"},
-               {nullptr, QLatin1String(design.unitPrice), "Text3", {}, nullptr, true},
-               {nullptr, QLatin1String(design.dailyUsage), "Text4", unit, "Label10", true},
-               {nullptr, QLatin1String(design.dailyAmount), "Text5", {}, nullptr, true}});
+    NameWindow(this, design.windowName, tr(design.title));
+    const QString unit = tr(design.unit);
+    const Form form =
+        FieldForm(this, {{nullptr, tr(design.consumption), "Text1", unit, "Label9"},
+                         {nullptr, tr("Monthly Invoice Amount"), "Text2"},
+                         {nullptr, tr(design.unitPrice), "Text3", {}, nullptr, true},
+                         {nullptr, tr(design.dailyUsage), "Text4", unit, "Label10", true},
+                         {nullptr, tr(design.dailyAmount), "Text5", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &UtilityConsumption::Command1_Click);
 }
 
@@ -151,7 +161,7 @@ void UtilityConsumption::Command1_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2});
-        RequireNonZero(Text1, QStringLiteral("A consumption other than zero"));
+        RequireNonZero(Text1, tr("A consumption other than zero"));
     });
     if (computing.failed())
         return;
@@ -168,20 +178,19 @@ QWidget *createUtilityConsumption(const QString &windowName, QWidget *parent) {
 }
 
 NaturalGas::NaturalGas(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "NaturalGas", QStringLiteral("Natural Gas Consumption Calculator"));
-    const QString m3 = QStringLiteral("m3");
+    NameWindow(this, "NaturalGas", tr("Natural Gas Consumption Calculator"));
+    const QString m3 = tr("m3");
     const Form form = FieldForm(
-        this, {{nullptr, QStringLiteral("Monthly Gas Consumption"), "Text1", m3, "Label9"},
-               {nullptr, QStringLiteral("Monthly Invoice Amount"), "Text2"},
-               {nullptr, QStringLiteral(" VAT Percent (can be blank)"), "Text3",
-                QStringLiteral("%"), "Label8"},
-               {nullptr, QStringLiteral("1 m3 Gas Amount"), "Text4", {}, nullptr, true},
-               {nullptr, QStringLiteral("Average Daily Gas Usage"), "Text6", m3, "Label10", true},
-               {nullptr, QStringLiteral("Average Daily Gas Amount"), "Text7", {}, nullptr, true},
-               {nullptr, QStringLiteral("Monthly VAT Amount"), "Text5", {}, nullptr, true}});
+        this, {{nullptr, tr("Monthly Gas Consumption"), "Text1", m3, "Label9"},
+               {nullptr, tr("Monthly Invoice Amount"), "Text2"},
+               {nullptr, tr(" VAT Percent (can be blank)"), "Text3", QStringLiteral("%"), "Label8"},
+               {nullptr, tr("1 m3 Gas Amount"), "Text4", {}, nullptr, true},
+               {nullptr, tr("Average Daily Gas Usage"), "Text6", m3, "Label10", true},
+               {nullptr, tr("Average Daily Gas Amount"), "Text7", {}, nullptr, true},
+               {nullptr, tr("Monthly VAT Amount"), "Text5", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
     Text6 = form.boxes[4], Text7 = form.boxes[5], Text5 = form.boxes[6];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &NaturalGas::Command1_Click);
 }
 
@@ -191,7 +200,7 @@ void NaturalGas::Command1_Click() {
         Text3->setText(QStringLiteral("0"));
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2, Text3});
-        RequireNonZero(Text1, QStringLiteral("A consumption other than zero"));
+        RequireNonZero(Text1, tr("A consumption other than zero"));
     });
     if (computing.failed())
         return;
@@ -204,16 +213,15 @@ void NaturalGas::Command1_Click() {
 }
 
 BassBoat::BassBoat(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "BassBoat", QStringLiteral("Bass Fishing Boat Speed Calculator"));
-    const Form form =
-        FieldForm(this, {{nullptr, QStringLiteral("Engine RPM"), "Text1"},
-                         {nullptr, QStringLiteral("Prop Pitch in inch"), "Text2"},
-                         {nullptr, QStringLiteral("Gear Ratio"), "Text3"},
-                         {nullptr, QStringLiteral("True MPH"), "Text4", {}, nullptr, true},
-                         {nullptr, QStringLiteral("True KPH"), "Text5", {}, nullptr, true}});
+    NameWindow(this, "BassBoat", tr("Bass Fishing Boat Speed Calculator"));
+    const Form form = FieldForm(this, {{nullptr, tr("Engine RPM"), "Text1"},
+                                       {nullptr, tr("Prop Pitch in inch"), "Text2"},
+                                       {nullptr, tr("Gear Ratio"), "Text3"},
+                                       {nullptr, tr("True MPH"), "Text4", {}, nullptr, true},
+                                       {nullptr, tr("True KPH"), "Text5", {}, nullptr, true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &BassBoat::Command1_Click);
 }
 
@@ -221,7 +229,7 @@ void BassBoat::Command1_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2, Text3});
-        RequireNonZero(Text3, QStringLiteral("A gear ratio other than zero"));
+        RequireNonZero(Text3, tr("A gear ratio other than zero"));
         ShowNumber(Text4,
                    RoundHalfEven(BoatSpeedMph(strict(Text1), strict(Text2), strict(Text3)), 2));
         ShowNumber(Text5, RoundHalfEven(MphToKph(strict(Text4)), 2));

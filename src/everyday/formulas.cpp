@@ -3,6 +3,7 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -12,30 +13,31 @@ namespace zq {
 namespace {
 
 struct Body {
-    const char *name; // written straight after the number
+    const char *name; // English, marked for translation; shown after the number
     double value;
 };
 
-constexpr std::array<Body, 10> SurfaceGravity = {{{" Mercury", 0.378},
-                                                  {" Venus", 0.907},
-                                                  {" Moon", 0.166},
-                                                  {" Mars", 0.377},
-                                                  {" Jupiter", 2.364},
-                                                  {" Saturn", 0.916},
-                                                  {" Uranus", 0.889},
-                                                  {" Neptune", 1.125},
-                                                  {" Pluto", 0.067},
-                                                  {" Sun", 27.94}}};
+constexpr std::array<Body, 10> SurfaceGravity = {
+    {{QT_TRANSLATE_NOOP("zq::Planets", "Mercury"), 0.378},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Venus"), 0.907},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Moon"), 0.166},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Mars"), 0.377},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Jupiter"), 2.364},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Saturn"), 0.916},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Uranus"), 0.889},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Neptune"), 1.125},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Pluto"), 0.067},
+     {QT_TRANSLATE_NOOP("zq::Planets", "Sun"), 27.94}}};
 
 // Semi-major axes in astronomical units.
-constexpr std::array<Body, 8> OrbitAxis = {{{" Mercury", 0.387},
-                                            {" Venus", 0.723},
-                                            {" Mars", 1.52},
-                                            {" Jupiter", 5.2},
-                                            {" Saturn", 9.58},
-                                            {" Uranus", 19.23},
-                                            {" Neptune", 30.1},
-                                            {" Pluto", 39.48}}};
+constexpr std::array<Body, 8> OrbitAxis = {{{QT_TRANSLATE_NOOP("zq::Planets", "Mercury"), 0.387},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Venus"), 0.723},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Mars"), 1.52},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Jupiter"), 5.2},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Saturn"), 9.58},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Uranus"), 19.23},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Neptune"), 30.1},
+                                            {QT_TRANSLATE_NOOP("zq::Planets", "Pluto"), 39.48}}};
 
 // The heat-index coefficients c1 to c9; the small ones as a mantissa and a power of ten.
 struct Coefficient {
@@ -70,7 +72,8 @@ template <std::size_t N, class Amount>
 QString bodyLines(const std::array<Body, N> &bodies, Amount amount) {
     QStringList lines;
     for (const Body &body : bodies)
-        lines << FormatNumberText(amount(body.value)) + QLatin1String(body.name);
+        lines << FormatNumberText(amount(body.value)) + QLatin1Char(' ') +
+                     QCoreApplication::translate("zq::Planets", body.name);
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -176,10 +179,15 @@ MileageTexts MileageText(float distance, float fuel, bool metric) {
     const float km = checkedFloat([=] { return d / MilesPerKilometre; });
     const float kpl = checkedFloat([=] { return km / litres; });
     const float litresPer100 = checkedFloat([=] { return 100 / kpl; });
-    return {FixedTwoText(mpg) + QStringLiteral(" MPG\r\n") + FixedTwoText(gallonsPer100) +
-                QStringLiteral(" Gal/100 mi"),
-            FixedTwoText(kpl) + QStringLiteral(" km/L\r\n") + FixedTwoText(litresPer100) +
-                QStringLiteral(" L/100 km")};
+    const auto lines = [](const QString &first, const QString &second) {
+        return first + QStringLiteral("\r\n") + second;
+    };
+    return {lines(QCoreApplication::translate("zq::Mileage", "%1 MPG").arg(FixedTwoText(mpg)),
+                  QCoreApplication::translate("zq::Mileage", "%1 Gal/100 mi")
+                      .arg(FixedTwoText(gallonsPer100))),
+            lines(QCoreApplication::translate("zq::Mileage", "%1 km/L").arg(FixedTwoText(kpl)),
+                  QCoreApplication::translate("zq::Mileage", "%1 L/100 km")
+                      .arg(FixedTwoText(litresPer100)))};
 }
 
 QString FixedTwoText(double x) {

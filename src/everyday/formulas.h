@@ -32,12 +32,13 @@ double HeatIndexOf(double temperature, double humidity, bool fahrenheit);
 std::optional<double> WindChillOf(double temperature, double windSpeed, bool fahrenheit);
 
 // One line a body, joined by CR LF: a weight on Earth on every planet, a number of Earth years
-// in each planet's years.
+// in each planet's years; the bodies named in the interface language.
 QString WeightOnPlanetsText(double weight);
 QString YearsOnPlanetsText(double years);
 
 // Fuel consumption in single precision from a distance and the fuel used, in miles and US
-// gallons or, metric, kilometres and litres: the US and the metric result texts.
+// gallons or, metric, kilometres and litres: the US and the metric result texts, their units
+// in the interface language.
 struct MileageTexts {
     QString usMpg, kpl;
 };

@@ -33,34 +33,33 @@ void showRounded(QLineEdit *box, double value, int places) {
     ShowNumber(box, RoundHalfEven(value, places));
 }
 
-const QString CelsiusLevels = QStringLiteral("Caution = 27-32 °C\nExtreme Caution = 32-41 "
-                                             "°C\nDanger = 41-54 °C\nExtreme Danger = over 54 °C");
-const QString FahrenheitLevels =
-    QStringLiteral("Caution = 80-90 °F\nExtreme Caution = 90-105 °F\nDanger = 105-130 °F\n"
-                   "Extreme Danger = over 130 °F");
-const QString Male = QStringLiteral("Male");
-const QString Female = QStringLiteral("Female");
+// The caution levels of each unit, translated where they are shown.
+const char *const CelsiusLevels =
+    QT_TRANSLATE_NOOP("zq::HeatIndex", "Caution = 27-32 °C\nExtreme Caution = 32-41 °C\nDanger = "
+                                       "41-54 °C\nExtreme Danger = over 54 °C");
+const char *const FahrenheitLevels =
+    QT_TRANSLATE_NOOP("zq::HeatIndex", "Caution = 80-90 °F\nExtreme Caution = 90-105 °F\nDanger = "
+                                       "105-130 °F\nExtreme Danger = over 130 °F");
 
 } // namespace
 
 BodyMass::BodyMass(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "BodyMass", QStringLiteral("BMI Calculator"));
-    Check1 = named(new QCheckBox(QStringLiteral("Metric"), this), "Check1");
-    Check2 = named(new QCheckBox(QStringLiteral("English"), this), "Check2");
+    NameWindow(this, "BodyMass", tr("BMI Calculator"));
+    Check1 = named(new QCheckBox(tr("Metric"), this), "Check1");
+    Check2 = named(new QCheckBox(tr("English"), this), "Check2");
     Check1->setChecked(true);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Check1, 0, 0);
     grid->addWidget(Check2, 0, 1);
-    const Form measures =
-        FieldForm(this,
-                  {{nullptr, QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label2"},
-                   {nullptr, QStringLiteral("Height"), "Text2", QStringLiteral("cm"), "Label1"}},
-                  grid);
+    const Form measures = FieldForm(this,
+                                    {{nullptr, tr("Weight"), "Text1", tr("kg"), "Label2"},
+                                     {nullptr, tr("Height"), "Text2", tr("cm"), "Label1"}},
+                                    grid);
     Text1 = measures.boxes[0], Text2 = measures.boxes[1];
     Label2 = measures.units[0], Label1 = measures.units[1];
     Text4 = TextBox("Text4", this);
-    Label8 = Caption(QStringLiteral("in"), "Label8", this);
-    lblInches = Caption(QStringLiteral("Inches"), "lblInches", this);
+    Label8 = Caption(tr("in"), "Label8", this);
+    lblInches = Caption(tr("Inches"), "lblInches", this);
     lblInches->setBuddy(Text4);
     grid->addWidget(lblInches, 3, 0);
     grid->addWidget(Text4, 3, 1);
@@ -72,13 +71,13 @@ BodyMass::BodyMass(QWidget *parent) : ToolWindow(parent) {
         inches->hide();
     }
     const Form result =
-        FieldForm(this, {{"Label7", QStringLiteral("Your BMI"), "Text3", {}, nullptr, true}}, grid);
+        FieldForm(this, {{"Label7", tr("Your BMI"), "Text3", {}, nullptr, true}}, grid);
     Label7 = result.captions[0], Text3 = result.boxes[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
-    Label3 = NoteRow(QStringLiteral("Underweight = <18.5"), "Label3", this, grid);
-    Label4 = NoteRow(QStringLiteral("Normal weight = 18.5 - 24.9"), "Label4", this, grid);
-    Label5 = NoteRow(QStringLiteral("Overweight = 25 - 29.9"), "Label5", this, grid);
-    Label6 = NoteRow(QStringLiteral("Obesity = 30 or greater"), "Label6", this, grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, grid);
+    Label3 = NoteRow(tr("Underweight = <18.5"), "Label3", this, grid);
+    Label4 = NoteRow(tr("Normal weight = 18.5 - 24.9"), "Label4", this, grid);
+    Label5 = NoteRow(tr("Overweight = 25 - 29.9"), "Label5", this, grid);
+    Label6 = NoteRow(tr("Obesity = 30 or greater"), "Label6", this, grid);
     // The categories are marked in red and blue on black text: a light card keeps all three
     // readable whatever the desktop's colours.
     for (QLabel *category : {Label3, Label4, Label5, Label6}) {
@@ -101,8 +100,8 @@ void BodyMass::Check1_Click() {
     Label8->hide();
     Text4->hide();
     lblInches->hide();
-    Label1->setText(QStringLiteral("cm"));
-    Label2->setText(QStringLiteral("kg"));
+    Label1->setText(tr("cm"));
+    Label2->setText(tr("kg"));
     for (QLineEdit *box : {Text1, Text2, Text4})
         box->clear();
     EmptyResults(this); // the inputs it answered are gone
@@ -115,8 +114,8 @@ void BodyMass::Check2_Click() {
     Label8->show();
     Text4->show();
     lblInches->show();
-    Label1->setText(QStringLiteral("ft"));
-    Label2->setText(QStringLiteral("lbs"));
+    Label1->setText(tr("ft"));
+    Label2->setText(tr("lbs"));
     for (QLineEdit *box : {Text1, Text2, Text4})
         box->clear();
     EmptyResults(this); // the inputs it answered are gone
@@ -135,8 +134,8 @@ void BodyMass::Command1_Click() {
                               : Text4->text().trimmed().isEmpty() ? ReadLenientNumber(Text4)
                                                                   : ReadStrictNumber(Text4);
         if (height == 0 && inches == 0)
-            RejectInput(Text2, QStringLiteral("A height other than zero"));
-        ShowNumber(Text3, RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] {
+            RejectInput(Text2, tr("A height other than zero"));
+        ShowNumber(Text3, RejectOnFailure({Text1, Text2}, TooLargeToCompute(), [&] {
                        return english ? EnglishBmi(weight, height, inches)
                                       : MetricBmi(weight, height);
                    }));
@@ -152,18 +151,16 @@ void BodyMass::Command1_Click() {
 }
 
 BodySurface::BodySurface(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "BodySurface", QStringLiteral("Body Surface Area Calculator"));
-    const Form form = FieldForm(
-        this, {{"Label1", QStringLiteral("Weight (kg)"), "Text1"},
-               {"Label2", QStringLiteral("Height (cm)"), "Text2"},
-               {"Label3", QStringLiteral("BSA"), "Text3", QStringLiteral("m²"), "Label5", true}});
+    NameWindow(this, "BodySurface", tr("Body Surface Area Calculator"));
+    const Form form = FieldForm(this, {{"Label1", tr("Weight (kg)"), "Text1"},
+                                       {"Label2", tr("Height (cm)"), "Text2"},
+                                       {"Label3", tr("BSA"), "Text3", tr("m²"), "Label5", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
-    Label4 =
-        NoteRow(QStringLiteral("Newborn = 0.25 m²\nChild of 2 years = 0.5 m²\n9 years = 1.07 m²\n"
-                               "10 years = 1.14 m²\n12-13 years = 1.33 m²\nWomen = 1.6 m²\n"
-                               "Men = 1.9 m²"),
-                "Label4", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
+    Label4 = NoteRow(tr("Newborn = 0.25 m²\nChild of 2 years = 0.5 m²\n9 years = 1.07 m²\n"
+                        "10 years = 1.14 m²\n12-13 years = 1.33 m²\nWomen = 1.6 m²\n"
+                        "Men = 1.9 m²"),
+                     "Label4", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &BodySurface::Command1_Click);
 }
 
@@ -174,32 +171,30 @@ void BodySurface::Command1_Click() {
         // The formula takes fractional powers: no negative measures.
         for (const auto &[box, value] : {std::pair{Text1, weight}, std::pair{Text2, height}})
             RequireRange(box, value, 0, std::numeric_limits<double>::infinity(),
-                         QStringLiteral("A number not below zero"));
+                         tr("A number not below zero"));
         showRounded(Text3,
-                    RejectOnFailure({Text1, Text2}, TooLargeToCompute,
+                    RejectOnFailure({Text1, Text2}, TooLargeToCompute(),
                                     [&] { return BodySurfaceArea(weight, height); }),
                     2);
     });
 }
 
 Creatinine::Creatinine(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Creatinine", QStringLiteral("Creatinine Calculator"));
+    NameWindow(this, "Creatinine", tr("Creatinine Calculator"));
     const Form form = FieldForm(
-        this,
-        {{"Label1", QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label2"},
-         {"Label3", QStringLiteral("Age"), "Text2"},
-         {"Label4", QStringLiteral("Serum Creatinine"), "Text3", QStringLiteral("mg/dL"), "Label7"},
-         {"Label8", QStringLiteral("Est. Creatinine Clearance"), "Text4", QStringLiteral("mL/min"),
-          "Label6", true}});
+        this, {{"Label1", tr("Weight"), "Text1", tr("kg"), "Label2"},
+               {"Label3", tr("Age"), "Text2"},
+               {"Label4", tr("Serum Creatinine"), "Text3", tr("mg/dL"), "Label7"},
+               {"Label8", tr("Est. Creatinine Clearance"), "Text4", tr("mL/min"), "Label6", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2], Text4 = form.boxes[3];
-    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, Male, Option2, Female);
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
-    Label5 =
-        NoteRow(QStringLiteral("The results you receive from this calculator are for "
-                               "informational purposes only and should not be the basis of your "
-                               "medical decision making. Consult your physician to determine the "
-                               "medical implications of any tests you take."),
-                "Label5", this, form.grid);
+    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, tr("Male"), Option2,
+               tr("Female"));
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
+    Label5 = NoteRow(tr("The results you receive from this calculator are for "
+                        "informational purposes only and should not be the basis of your "
+                        "medical decision making. Consult your physician to determine the "
+                        "medical implications of any tests you take."),
+                     "Label5", this, form.grid);
     Label5->setWordWrap(true);
     connect(Command1, &QPushButton::clicked, this, &Creatinine::Command1_Click);
     RecomputeOnChange(Command1, {Option1, Option2});
@@ -212,11 +207,10 @@ void Creatinine::Command1_Click() {
         const double weight = ReadStrictNumber(Text1), age = ReadStrictNumber(Text2);
         // The formula takes 140 less the age: from 140 on it has no clearance to give.
         if (age >= 140)
-            RejectInput(Text2, QStringLiteral("An age below 140"));
-        const double serum =
-            RequireNonZero(Text3, QStringLiteral("A serum creatinine other than zero"));
+            RejectInput(Text2, tr("An age below 140"));
+        const double serum = RequireNonZero(Text3, tr("A serum creatinine other than zero"));
         showRounded(Text4,
-                    RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute,
+                    RejectOnFailure({Text1, Text2, Text3}, TooLargeToCompute(),
                                     [&] {
                                         return CreatinineClearance(weight, age, serum,
                                                                    Option2->isChecked());
@@ -226,13 +220,13 @@ void Creatinine::Command1_Click() {
 }
 
 HeartRate::HeartRate(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "HeartRate", QStringLiteral("Maximum Heart Rate Calculator"));
-    const Form form = FieldForm(
-        this, {{"Label1", QStringLiteral("Age"), "Text1"},
-               {"Label2", QStringLiteral("MHR"), "Text2", QStringLiteral("bpm"), "Label3", true}});
+    NameWindow(this, "HeartRate", tr("Maximum Heart Rate Calculator"));
+    const Form form = FieldForm(this, {{"Label1", tr("Age"), "Text1"},
+                                       {"Label2", tr("MHR"), "Text2", tr("bpm"), "Label3", true}});
     Text1 = form.boxes[0], Text2 = form.boxes[1];
-    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, Male, Option2, Female);
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    OptionPair(this, {form.grid, form.grid->rowCount(), 3}, Option1, tr("Male"), Option2,
+               tr("Female"));
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     connect(Command1, &QPushButton::clicked, this, &HeartRate::Command1_Click);
     RecomputeOnChange(Command1, {Option1, Option2});
 }
@@ -245,20 +239,20 @@ void HeartRate::Command1_Click() {
 }
 
 HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "HeatIndex", QStringLiteral("Heat Index Calculator"));
-    DescribeBoxes(this, {{"Text1", "Temperature"}});
+    NameWindow(this, "HeatIndex", tr("Heat Index Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Temperature")}});
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);
-    OptionPair(this, {grid, 1, 3}, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
-    const Form form = FieldForm(
-        this,
-        {{"Label2", QStringLiteral("Relative Humidity"), "Text2", QStringLiteral("%"), "Label5"},
-         {"Label1", QStringLiteral("HI"), "Text3", {}, nullptr, true}},
-        grid);
+    OptionPair(this, {grid, 1, 3}, Option1, tr("°C"), Option2, tr("°F"));
+    const Form form =
+        FieldForm(this,
+                  {{"Label2", tr("Relative Humidity"), "Text2", QStringLiteral("%"), "Label5"},
+                   {"Label1", tr("HI"), "Text3", {}, nullptr, true}},
+                  grid);
     Text2 = form.boxes[0], Text3 = form.boxes[1];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
-    Label4 = NoteRow(CelsiusLevels, "Label4", this, grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, grid);
+    Label4 = NoteRow(tr(CelsiusLevels), "Label4", this, grid);
     connect(Option1, &QRadioButton::clicked, this, &HeatIndex::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &HeatIndex::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &HeatIndex::Command1_Click);
@@ -266,11 +260,11 @@ HeatIndex::HeatIndex(QWidget *parent) : ToolWindow(parent) {
 }
 
 void HeatIndex::Option1_Click() {
-    Label4->setText(CelsiusLevels);
+    Label4->setText(tr(CelsiusLevels));
 }
 
 void HeatIndex::Option2_Click() {
-    Label4->setText(FahrenheitLevels);
+    Label4->setText(tr(FahrenheitLevels));
 }
 
 void HeatIndex::Command1_Click() {
@@ -278,28 +272,28 @@ void HeatIndex::Command1_Click() {
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2});
         const double t = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
-        RequireRange(Text2, r, 0, 100, QStringLiteral("A humidity from 0 to 100 %"));
+        RequireRange(Text2, r, 0, 100, tr("A humidity from 0 to 100 %"));
         showRounded(Text3,
-                    RejectOnFailure({Text1}, TooLargeToCompute,
+                    RejectOnFailure({Text1}, TooLargeToCompute(),
                                     [&] { return HeatIndexOf(t, r, Option2->isChecked()); }),
                     2);
     });
 }
 
 WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "WindChill", QStringLiteral("Wind Chill Index Calculator"));
-    DescribeBoxes(this, {{"Text1", "Temperature"}});
+    NameWindow(this, "WindChill", tr("Wind Chill Index Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Temperature")}});
     auto *grid = new QGridLayout(this);
     Text1 = TextBox("Text1", this);
     grid->addWidget(Text1, 0, 1);
-    OptionPair(this, {grid, 1, 3}, Option1, QStringLiteral("°C"), Option2, QStringLiteral("°F"));
-    const Form form = FieldForm(this,
-                                {{"Label2", QStringLiteral("V (km/h)"), "Text2"},
-                                 {"Label1", QStringLiteral("WCI"), "Text3", {}, nullptr, true}},
-                                grid);
+    OptionPair(this, {grid, 1, 3}, Option1, tr("°C"), Option2, tr("°F"));
+    const Form form = FieldForm(
+        this,
+        {{"Label2", tr("V (km/h)"), "Text2"}, {"Label1", tr("WCI"), "Text3", {}, nullptr, true}},
+        grid);
     Text2 = form.boxes[0], Text3 = form.boxes[1];
     Label2 = form.captions[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, grid);
     connect(Option1, &QRadioButton::clicked, this, &WindChill::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &WindChill::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &WindChill::Command1_Click);
@@ -307,11 +301,11 @@ WindChill::WindChill(QWidget *parent) : ToolWindow(parent) {
 }
 
 void WindChill::Option1_Click() {
-    Label2->setText(QStringLiteral("V (km/h)"));
+    Label2->setText(tr("V (km/h)"));
 }
 
 void WindChill::Option2_Click() {
-    Label2->setText(QStringLiteral("V (mi/h)"));
+    Label2->setText(tr("V (mi/h)"));
 }
 
 void WindChill::Command1_Click() {
@@ -319,14 +313,14 @@ void WindChill::Command1_Click() {
     silentErrorExit([&] {
         const double t = ReadLenientNumber(Text1), v = ReadLenientNumber(Text2);
         if (v < 0)
-            RejectInput(Text2, QStringLiteral("A speed not below zero"));
+            RejectInput(Text2, tr("A speed not below zero"));
         const bool fahrenheit = Option2->isChecked();
         const std::optional<double> chill = RejectOnFailure(
-            {Text1, Text2}, TooLargeToCompute, [&] { return WindChillOf(t, v, fahrenheit); });
+            {Text1, Text2}, TooLargeToCompute(), [&] { return WindChillOf(t, v, fahrenheit); });
         if (!chill) { // warm air: no wind chill to give
             MarkInput(Text1, InputState::Warning,
-                      fahrenheit ? QStringLiteral("No wind chill above 50 °F")
-                                 : QStringLiteral("No wind chill above 10 °C"));
+                      fahrenheit ? tr("No wind chill above 50 °F")
+                                 : tr("No wind chill above 10 °C"));
             computing.fail();
             return;
         }

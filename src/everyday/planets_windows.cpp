@@ -26,12 +26,11 @@ QPlainTextEdit *resultLines(const char *name, QWidget *window, QGridLayout *grid
 } // namespace
 
 WeightPlanet::WeightPlanet(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "WeightPlanet", QStringLiteral("Weight on Other Planets"));
-    DescribeBoxes(this, {{"Text1", "Weight"}, {"Text2", "Weight on other planets"}});
-    const Form form = FieldForm(
-        this, {{nullptr, QStringLiteral("Weight"), "Text1", QStringLiteral("kg"), "Label1"}});
+    NameWindow(this, "WeightPlanet", tr("Weight on Other Planets"));
+    DescribeBoxes(this, {{"Text1", tr("Weight")}, {"Text2", tr("Weight on other planets")}});
+    const Form form = FieldForm(this, {{nullptr, tr("Weight"), "Text1", tr("kg"), "Label1"}});
     Text1 = form.boxes[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     Text2 = resultLines("Text2", this, form.grid, 3200, 2600);
     connect(Command1, &QPushButton::clicked, this, &WeightPlanet::Command1_Click);
 }
@@ -43,11 +42,11 @@ void WeightPlanet::Command1_Click() {
 }
 
 YearsPlanet::YearsPlanet(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "YearsPlanet", QStringLiteral("Earth Year on Other Planets"));
-    DescribeBoxes(this, {{"Text2", "Years on other planets"}});
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Earth Year"), "Text1"}});
+    NameWindow(this, "YearsPlanet", tr("Earth Year on Other Planets"));
+    DescribeBoxes(this, {{"Text2", tr("Years on other planets")}});
+    const Form form = FieldForm(this, {{"Label1", tr("Earth Year"), "Text1"}});
     Text1 = form.boxes[0];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     Text2 = resultLines("Text2", this, form.grid, 3200, 2200);
     connect(Command1, &QPushButton::clicked, this, &YearsPlanet::Command1_Click);
 }

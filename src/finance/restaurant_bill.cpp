@@ -5,25 +5,40 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
+
 namespace zq {
 namespace {
 
 using enum MenuGroup;
 
 constexpr MenuRow Rows[] = {
-    {Meals, 10, u"Casserole", 3, 25},     {Meals, 14, u"Chicken", 4, 26},
-    {Meals, 2, u"Fish", 5, 27},           {Meals, 8, u"Fry", 6, 28},
-    {Meals, 7, u"Homemade Food", 7, 29},  {Meals, 9, u"Omelette", 8, 30},
-    {Meals, 1, u"Soup", 9, 31},           {Meals, 26, u"Other", 48, 47},
-    {FastFood, 24, u"Breakfast", 15, 36}, {FastFood, 19, u"Hamburger", 16, 37},
-    {FastFood, 18, u"Meatball", 14, 38},  {FastFood, 23, u"Pizza", 17, 39},
-    {FastFood, 20, u"Salad", 18, 40},     {FastFood, 22, u"Sandwich", 19, 41},
-    {FastFood, 21, u"Toast", 20, 42},     {FastFood, 27, u"Other", 50, 49},
-    {Desserts, 13, u"Brownie", 10, 32},   {Desserts, 11, u"Cake", 11, 33},
-    {Desserts, 12, u"Ice Cream", 12, 34}, {Desserts, 3, u"Pie", 13, 35},
-    {Desserts, 28, u"Other", 52, 51},     {Drinks, 15, u"Coffee", 21, 43},
-    {Drinks, 5, u"Coke", 22, 44},         {Drinks, 4, u"Milkshake", 23, 45},
-    {Drinks, 25, u"Tea", 24, 46},         {Drinks, 29, u"Other", 54, 53},
+    {Meals, 10, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Casserole"), 3, 25},
+    {Meals, 14, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Chicken"), 4, 26},
+    {Meals, 2, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Fish"), 5, 27},
+    {Meals, 8, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Fry"), 6, 28},
+    {Meals, 7, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Homemade Food"), 7, 29},
+    {Meals, 9, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Omelette"), 8, 30},
+    {Meals, 1, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Soup"), 9, 31},
+    {Meals, 26, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Other"), 48, 47, true},
+    {FastFood, 24, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Breakfast"), 15, 36},
+    {FastFood, 19, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Hamburger"), 16, 37},
+    {FastFood, 18, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Meatball"), 14, 38},
+    {FastFood, 23, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Pizza"), 17, 39},
+    {FastFood, 20, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Salad"), 18, 40},
+    {FastFood, 22, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Sandwich"), 19, 41},
+    {FastFood, 21, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Toast"), 20, 42},
+    {FastFood, 27, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Other"), 50, 49, true},
+    {Desserts, 13, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Brownie"), 10, 32},
+    {Desserts, 11, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Cake"), 11, 33},
+    {Desserts, 12, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Ice Cream"), 12, 34},
+    {Desserts, 3, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Pie"), 13, 35},
+    {Desserts, 28, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Other"), 52, 51, true},
+    {Drinks, 15, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Coffee"), 21, 43},
+    {Drinks, 5, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Coke"), 22, 44},
+    {Drinks, 4, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Milkshake"), 23, 45},
+    {Drinks, 25, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Tea"), 24, 46},
+    {Drinks, 29, QT_TRANSLATE_NOOP("zq::RestaurantBill", "Other"), 54, 53, true},
 };
 
 const QString CR = QStringLiteral("\r");
@@ -32,6 +47,10 @@ const QString StarLine(55, QLatin1Char('*'));
 const QString DashLine(76, QLatin1Char('-'));
 
 } // namespace
+
+QString MenuRow::captionText() const {
+    return QCoreApplication::translate("zq::RestaurantBill", caption);
+}
 
 std::span<const MenuRow> MenuRows() {
     return Rows;

@@ -5,22 +5,25 @@
 #include <QStringList>
 
 #include <span>
-#include <string_view>
 
 namespace zq {
 
 enum class MenuGroup { Meals, FastFood, Desserts, Drinks };
 
 // One row of the menu: its group, the numbers of its check box, quantity box and unit-price
-// box, and its caption.
+// box, and its caption. The caption is English, marked for translation: a saved bill names the
+// row in English in every language.
 struct MenuRow {
     MenuGroup group;
     int check;
-    std::u16string_view caption;
+    const char *caption;
     int quantityBox;
     int priceBox;
+    bool other = false; // the group's "Other" row
 
-    QString captionText() const { return QString::fromUtf16(caption.data(), caption.size()); }
+    QString englishCaption() const { return QString::fromUtf8(caption); }
+    // The caption in the interface language.
+    QString captionText() const;
 };
 
 // The 26 rows in the order a bill lists them.
@@ -53,7 +56,8 @@ struct BillContents {
 };
 
 // The bill as it is appended to "Bill Summary.dat", without the record's final line end:
-// star and dash lines, CR alone or CR LF as each line needs, and every comma a point.
+// star and dash lines, CR alone or CR LF as each line needs, and every comma a point. Its words
+// are English in every language (the file is read back), and so are the lines' captions.
 QString BillRecord(const BillContents &bill);
 
 // The entries of the bill file: one per field, a field ending at a comma or a line end, blanks

@@ -60,10 +60,12 @@ struct GroupDesign {
     const char *caption;
 };
 
-constexpr GroupDesign Groups[] = {{MenuGroup::Meals, "Frame2", "Meals"},
-                                  {MenuGroup::FastFood, "Frame6", "Fast Food"},
-                                  {MenuGroup::Desserts, "Frame3", "Desserts"},
-                                  {MenuGroup::Drinks, "Frame4", "Drinks"}};
+// The captions are translated in the window's context when it is made.
+constexpr GroupDesign Groups[] = {
+    {MenuGroup::Meals, "Frame2", QT_TRANSLATE_NOOP("zq::MenuTracking", "Meals")},
+    {MenuGroup::FastFood, "Frame6", QT_TRANSLATE_NOOP("zq::MenuTracking", "Fast Food")},
+    {MenuGroup::Desserts, "Frame3", QT_TRANSLATE_NOOP("zq::MenuTracking", "Desserts")},
+    {MenuGroup::Drinks, "Frame4", QT_TRANSLATE_NOOP("zq::MenuTracking", "Drinks")}};
 
 const std::vector<const MenuRow *> &rowsInCheckOrder() {
     static const std::vector<const MenuRow *> rows = [] {
@@ -81,22 +83,22 @@ const std::vector<const MenuRow *> &rowsInCheckOrder() {
 
 MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MenuTracking"));
-    setWindowTitle(QStringLiteral("Restaurant Bill Calculator"));
-    DescribeBoxes(this, {{"Text55", "Tipping"},
-                         {"Text59", "Discount"},
-                         {"Text1", "Total"},
-                         {"Text2", "Discounted"}});
+    setWindowTitle(tr("Restaurant Bill Calculator"));
+    DescribeBoxes(this, {{"Text55", tr("Tipping")},
+                         {"Text59", tr("Discount")},
+                         {"Text1", tr("Total")},
+                         {"Text2", tr("Discounted")}});
     setCloseOnEscape(false);
 
-    QGroupBox *menu = frame(QStringLiteral("Menu"), "Frame1", this);
+    QGroupBox *menu = frame(tr("Menu"), "Frame1", this);
     auto *menuLayout = new QGridLayout(menu);
     int groupIndex = 0;
     for (const GroupDesign &group : Groups) {
-        QGroupBox *groupFrame = frame(QLatin1String(group.caption), group.frameName, menu);
+        QGroupBox *groupFrame = frame(tr(group.caption), group.frameName, menu);
         auto *rows = new QGridLayout(groupFrame);
         // Column headings over the quantities and prices of the group.
-        QLabel *quantities = Caption(QStringLiteral("Qnty"), nullptr, groupFrame);
-        QLabel *prices = Caption(QStringLiteral("Price"), nullptr, groupFrame);
+        QLabel *quantities = Caption(tr("Qnty"), nullptr, groupFrame);
+        QLabel *prices = Caption(tr("Price"), nullptr, groupFrame);
         rows->addWidget(quantities, 0, 1);
         rows->addWidget(prices, 0, 2);
         int row = 1;
@@ -115,15 +117,13 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
             m_boxes[menuRow.priceBox] = price;
             CaptionColumn(quantities, {quantity});
             CaptionColumn(prices, {price});
-            quantity->setAccessibleName(menuRow.captionText() + QStringLiteral(" quantity"));
-            price->setAccessibleName(menuRow.captionText() + QStringLiteral(" price"));
+            quantity->setAccessibleName(tr("%1 quantity").arg(menuRow.captionText()));
+            price->setAccessibleName(tr("%1 price").arg(menuRow.captionText()));
             rows->addWidget(check, row, 0);
-            const bool other = menuRow.caption == u"Other";
-            rows->addWidget(other ? captionedBox(QStringLiteral("Qnty"), quantity, groupFrame)
-                                  : quantity,
-                            row, 1);
             rows->addWidget(
-                other ? captionedBox(QStringLiteral("Price"), price, groupFrame) : price, row, 2);
+                menuRow.other ? captionedBox(tr("Qnty"), quantity, groupFrame) : quantity, row, 1);
+            rows->addWidget(menuRow.other ? captionedBox(tr("Price"), price, groupFrame) : price,
+                            row, 2);
             ++row;
         }
         rows->setRowStretch(row, 1);
@@ -131,7 +131,7 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
         ++groupIndex;
     }
 
-    QGroupBox *currency = frame(QStringLiteral("Currency"), "Frame16", this);
+    QGroupBox *currency = frame(tr("Currency"), "Frame16", this);
     auto *currencyLayout = new QHBoxLayout(currency);
     Check31 = checkBox(QStringLiteral("$"), "Check31", currency);
     Check32 = checkBox(QStringLiteral("€"), "Check32", currency);
@@ -152,15 +152,14 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
         layout->addWidget(new QLabel(QStringLiteral("%"), group));
         return group;
     };
-    QGroupBox *add =
-        percentFrame(QStringLiteral("Add"), "Frame15", Check30,
-                     QStringLiteral("Service - Tipping %"), "Check30", Text55, "Text55");
-    QGroupBox *discount = percentFrame(QStringLiteral("Discount"), "Frame5", Check6,
-                                       QStringLiteral("Discount %"), "Check6", Text59, "Text59");
+    QGroupBox *add = percentFrame(tr("Add"), "Frame15", Check30, tr("Service - Tipping %"),
+                                  "Check30", Text55, "Text55");
+    QGroupBox *discount = percentFrame(tr("Discount"), "Frame5", Check6, tr("Discount %"), "Check6",
+                                       Text59, "Text59");
 
-    QLabel *tableCaption = Caption(QStringLiteral("Table No:"), "Label5", this);
+    QLabel *tableCaption = Caption(tr("Table No:"), "Label5", this);
     TextMasaNo = TextBox("TextMasaNo", this);
-    TextMasaNo->setToolTip(QStringLiteral("Bu alan boş bırakılabilir."));
+    TextMasaNo->setToolTip(tr("Bu alan boş bırakılabilir."));
     tableCaption->setBuddy(TextMasaNo);
     Label4 = Caption(QString(), "Label4", this);
     Text1 = ResultBox("Text1", this);
@@ -177,11 +176,11 @@ MenuTracking::MenuTracking(QWidget *parent) : ToolWindow(parent) {
         MarkResult(holder); // what the window keeps, not what the user types
     }
 
-    Command1 = CommandButton(QStringLiteral("Total"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Save"), "Command2", this);
-    Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);
-    Command4 = CommandButton(QStringLiteral("Bill Summary"), "Command4", this);
-    Command5 = CommandButton(QStringLiteral("Exit"), "Command5", this);
+    Command1 = CommandButton(tr("Total"), "Command1", this);
+    Command2 = CommandButton(tr("Save"), "Command2", this);
+    Command3 = CommandButton(tr("Clear"), "Command3", this);
+    Command4 = CommandButton(tr("Bill Summary"), "Command4", this);
+    Command5 = CommandButton(tr("Exit"), "Command5", this);
     DefaultButton(Command1);
 
     auto *side = new QVBoxLayout;
@@ -246,11 +245,11 @@ void MenuTracking::Command1_Click() {
             continue;
         const QString price = menuBox(row->priceBox)->text();
         if (price.isEmpty()) {
-            MarkInput(menuBox(row->priceBox), InputState::Error,
-                      QStringLiteral("A unit price is needed"));
+            MarkInput(menuBox(row->priceBox), InputState::Error, tr("A unit price is needed"));
             computing.fail();
-            ShowMessage(this, QStringLiteral("You have selected but not enter the Unit Price: ") +
-                                  check->text());
+            ShowMessage(
+                this,
+                tr("You have selected but not enter the Unit Price: %1").arg(row->captionText()));
             continue;
         }
         // A row that cannot be read would be left out of the total without a word.
@@ -263,16 +262,15 @@ void MenuTracking::Command1_Click() {
     // A tip or a discount ticked without its percentage says so.
     const bool tip = Check30->isChecked(), discount = Check6->isChecked();
     if (tip && Text55->text().isEmpty()) {
-        MarkInput(Text55, InputState::Error, QStringLiteral("A percentage is needed"));
-        computing.fail();
-        ShowMessage(this, QStringLiteral("You have selected the ") + Check30->text() +
-                              QStringLiteral(" but not enter the percentage!"));
-    }
-    if (discount && Text59->text().isEmpty()) {
-        MarkInput(Text59, InputState::Error, QStringLiteral("A percentage is needed"));
+        MarkInput(Text55, InputState::Error, tr("A percentage is needed"));
         computing.fail();
         ShowMessage(this,
-                    QStringLiteral("You have selected the Discount but not enter the Percentage!"));
+                    tr("You have selected the Service - Tipping % but not enter the percentage!"));
+    }
+    if (discount && Text59->text().isEmpty()) {
+        MarkInput(Text59, InputState::Error, tr("A percentage is needed"));
+        computing.fail();
+        ShowMessage(this, tr("You have selected the Discount but not enter the Percentage!"));
     }
     silentErrorExit([&] {
         const BillAdjustment adjustment = tip        ? BillAdjustment::Tip
@@ -284,8 +282,7 @@ void MenuTracking::Command1_Click() {
         ShowNumber(Text1, BillTotal(sum, adjustment, percent));
         keepSum(FormatNumberText(sum));
     });
-    Text2->setText(discount ? Text59->text() + QStringLiteral(" Discounted")
-                            : QStringLiteral("Not Discounted"));
+    Text2->setText(discount ? tr("%1 Discounted").arg(Text59->text()) : tr("Not Discounted"));
 }
 
 // The sum before a tip or discount, which a saved bill states. The hidden boxes of that name
@@ -299,7 +296,7 @@ void MenuTracking::keepSum(const QString &sum) {
 void MenuTracking::Command2_Click() {
     Text100->clear(); // the last record saved, for whoever reads it
     if (Text1->text().isEmpty() || Text1->text() == QLatin1String("0")) {
-        ShowMessage(this, QStringLiteral("Total doesn't exist!"));
+        ShowMessage(this, tr("Total doesn't exist!"));
         return;
     }
     BillContents bill;
@@ -308,7 +305,7 @@ void MenuTracking::Command2_Click() {
     bill.currency = m_currency;
     for (const MenuRow &row : MenuRows())
         if (menuCheck(row.check)->isChecked())
-            bill.lines << BillContents::Line{row.captionText(), menuBox(row.priceBox)->text(),
+            bill.lines << BillContents::Line{row.englishCaption(), menuBox(row.priceBox)->text(),
                                              menuBox(row.quantityBox)->text()};
     bill.total = Text1->text();
     bill.sum = m_sum;
@@ -318,7 +315,7 @@ void MenuTracking::Command2_Click() {
     bill.tippingPercent = Text55->text();
     const QString record = BillRecord(bill);
     Text100->setText(record);
-    SaveResultText(this, BillFile, {record}, QStringLiteral("Saved!"));
+    SaveResultText(this, BillFile, {record}, tr("Saved!"));
 }
 
 void MenuTracking::Command3_Click() {
@@ -377,13 +374,13 @@ void MenuTracking::Timer1_Timer() {
 
 MenuTrackingALT::MenuTrackingALT(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MenuTrackingALT"));
-    setWindowTitle(QStringLiteral("Bill Summary"));
-    DescribeBoxes(this, {{"List1", "Saved bills"}});
+    setWindowTitle(tr("Bill Summary"));
+    DescribeBoxes(this, {{"List1", tr("Saved bills")}});
     List1 = named(new QListWidget(this), "List1");
     MarkResult(List1);
     ShowLongLinesShortened(List1);
     List1->setMinimumSize(twips(7500), twips(5000));
-    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
+    Command1 = CommandButton(tr("OK"), "Command1", this);
     DefaultButton(Command1);
     CancelButton(Command1);
     auto *layout = new QVBoxLayout(this);

@@ -18,12 +18,12 @@ namespace zq {
 
 Draw::Draw(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Draw"));
-    setWindowTitle(QStringLiteral("Coordinate Draw"));
+    setWindowTitle(tr("Coordinate Draw"));
     setResizable(true);
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("X1"), "Text1"},
-                                       {"Label2", QStringLiteral("X2"), "Text2"},
-                                       {"Label3", QStringLiteral("Y1"), "Text3"},
-                                       {"Label4", QStringLiteral("Y2"), "Text4"}});
+    const Form form = FieldForm(this, {{"Label1", tr("X1"), "Text1"},
+                                       {"Label2", tr("X2"), "Text2"},
+                                       {"Label3", tr("Y1"), "Text3"},
+                                       {"Label4", tr("Y2"), "Text4"}});
     QGridLayout *grid = form.grid;
     Label1 = form.captions[0], Label2 = form.captions[1];
     Label3 = form.captions[2], Label4 = form.captions[3];
@@ -34,7 +34,7 @@ Draw::Draw(QWidget *parent) : ToolWindow(parent) {
         form.boxes[i]->setMaximumWidth(twips(900));
     }
     const int row = grid->rowCount();
-    Command1 = CommandButton(QStringLiteral("Draw"), "Command1", this);
+    Command1 = CommandButton(tr("Draw"), "Command1", this);
     DefaultButton(Command1);
     grid->addWidget(Command1, row, 0, 1, 2);
     grid->setRowStretch(row + 1, 1);
@@ -49,7 +49,7 @@ void Draw::Command1_Click() {
         const double value = ReadLenientNumber(box);
         if (std::isfinite(value))
             return value;
-        MarkInput(box, InputState::Warning, QStringLiteral("Too large, read as 0"));
+        MarkInput(box, InputState::Warning, tr("Too large, read as 0"));
         return 0.0;
     };
     const double x1 = bound(Text1), x2 = bound(Text2), y1 = bound(Text3), y2 = bound(Text4);

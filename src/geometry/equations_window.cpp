@@ -44,23 +44,23 @@ QLabel *sign(const QString &text, const char *name, QWidget *parent) {
 
 EquationSolver::EquationSolver(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("EquationSolver"));
-    setWindowTitle(QStringLiteral("Equation Solver"));
-    DescribeBoxes(this, {{"Text4", "a"},
-                         {"Combo1", "Operation"},
-                         {"Text3", "b"},
-                         {"Text2", "c"},
-                         {"Text1", "Working"}});
+    setWindowTitle(tr("Equation Solver"));
+    DescribeBoxes(this, {{"Text4", tr("a")},
+                         {"Combo1", tr("Operation")},
+                         {"Text3", tr("b")},
+                         {"Text2", tr("c")},
+                         {"Text1", tr("Working")}});
     Text4 = termBox("Text4", this);
-    Label2 = sign(QStringLiteral("X"), "Label2", this);
+    Label2 = sign(tr("X"), "Label2", this);
     Combo1 = EditableComboBox("Combo1", this);
     Combo1->setMinimumWidth(twips(600));
     Text3 = termBox("Text3", this);
     Label1 = sign(QStringLiteral("="), "Label1", this);
     Text2 = termBox("Text2", this);
-    Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
+    Command1 = CommandButton(tr("Solve"), "Command1", this);
     DefaultButton(Command1);
     Text1 = MultiLineResultBox("Text1", this, 4500, 1500);
-    save = MenuBarItem("save", QStringLiteral("Save"));
+    save = MenuBarItem("save", tr("Save"));
 
     auto *grid = new QGridLayout(this);
     int column = 0;
@@ -89,14 +89,14 @@ void EquationSolver::Command1_Click() {
     skipFailingSteps([&] {
         const QString op = Combo1->currentText();
         if (Combo1->findText(op, Qt::MatchExactly) < 0)
-            RejectInput(Combo1, QStringLiteral("An operator from the list: + - * /"));
+            RejectInput(Combo1, tr("An operator from the list: + - * /"));
         // b and c may be left empty: they count as 0.
         const double b = ReadLenientNumber(Text3, 0, EmptyBox::Optional);
         ReadLenientNumber(Text2, 0, EmptyBox::Optional);
-        RequireNonZero(Text4, QStringLiteral("A number other than zero"));
+        RequireNonZero(Text4, tr("A number other than zero"));
         if (op == QLatin1String("*") && b == 0)
-            RejectInput(Text3, QStringLiteral("A number other than zero: it divides"));
-        setMultiLineText(Text1, RejectOnFailure({Text4, Text3, Text2}, TooLargeToCompute, [&] {
+            RejectInput(Text3, tr("A number other than zero: it divides"));
+        setMultiLineText(Text1, RejectOnFailure({Text4, Text3, Text2}, TooLargeToCompute(), [&] {
                              return SolveLinearEquation(Text4->text(), op, Text3->text(),
                                                         Text2->text());
                          }));
@@ -106,18 +106,18 @@ void EquationSolver::Command1_Click() {
 void EquationSolver::save_Click() {
     SaveResultText(this, QStringLiteral("EquationSolver.txt"),
                    {QStringLiteral("\r\n") + multiLineText(Text1) + QStringLiteral("\r\n")},
-                   SavedMessage);
+                   SavedMessage());
 }
 
 QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("QuadraticEq"));
-    setWindowTitle(QStringLiteral("Quadratic Equation Solver"));
-    Label6 = sign(QStringLiteral("a"), "Label6", this);
-    Label8 = sign(QStringLiteral("b"), "Label8", this);
-    Label9 = sign(QStringLiteral("c"), "Label9", this);
-    auto *rightSide = Caption(QStringLiteral("Right-hand side"), "lblRightSide", this);
+    setWindowTitle(tr("Quadratic Equation Solver"));
+    Label6 = sign(tr("a"), "Label6", this);
+    Label8 = sign(tr("b"), "Label8", this);
+    Label9 = sign(tr("c"), "Label9", this);
+    auto *rightSide = Caption(tr("Right-hand side"), "lblRightSide", this);
     txtA = termBox("txtA", this, 10);
-    Label1 = sign(QStringLiteral("x"), "Label1", this);
+    Label1 = sign(tr("x"), "Label1", this);
     Label2 = sign(QStringLiteral("2"), "Label2", this);
     QFont raised = Label2->font();
     raised.setPointSizeF(raised.pointSizeF() * 0.75);
@@ -125,12 +125,12 @@ QuadraticEq::QuadraticEq(QWidget *parent) : ToolWindow(parent) {
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = sign(QStringLiteral("+"), "Label3", this);
     txtB = termBox("txtB", this, 10);
-    Label4 = sign(QStringLiteral("x"), "Label4", this);
+    Label4 = sign(tr("x"), "Label4", this);
     Label5 = sign(QStringLiteral("+"), "Label5", this);
     txtC = termBox("txtC", this, 10);
     Label7 = sign(QStringLiteral("="), "Label7", this);
     txtNum = termBox("txtNum", this, 10);
-    cmdSolve = CommandButton(QStringLiteral("Solve"), "cmdSolve", this);
+    cmdSolve = CommandButton(tr("Solve"), "cmdSolve", this);
     DefaultButton(cmdSolve);
     lblState = Caption(QString(), "lblState", this);
     lblRoot1 = Caption(QString(), "lblRoot1", this);
@@ -222,20 +222,19 @@ void QuadraticEq::cmdSolve_Click() {
         const double b = ReadLenientNumber(txtB, 1);
         const double c = ReadLenientNumber(txtC, 0, EmptyBox::Optional);
         const double k = RoundHalfEven(ReadLenientNumber(txtNum, 0, EmptyBox::Optional));
-        RequireRange(txtNum, k, -32768, 32767,
-                     QStringLiteral("A whole number from -32768 to 32767"));
+        RequireRange(txtNum, k, -32768, 32767, tr("A whole number from -32768 to 32767"));
         const QuadraticSolution solution =
-            RejectOnFailure({txtA, txtB, txtC, txtNum}, TooLargeToCompute,
+            RejectOnFailure({txtA, txtB, txtC, txtNum}, TooLargeToCompute(),
                             [&] { return SolveQuadratic(a, b, c, toInt16(k)); });
         switch (solution.verdict) {
         case QuadraticVerdict::NotQuadratic:
-            MarkInput(txtA, InputState::Error, QStringLiteral("A number other than zero"));
+            MarkInput(txtA, InputState::Error, tr("A number other than zero"));
             computing.fail();
             computing.keep(lblState);
-            lblState->setText(QStringLiteral("This isn't a quadratic equation."));
+            lblState->setText(tr("This isn't a quadratic equation."));
             return;
         case QuadraticVerdict::NoRealRoot:
-            lblState->setText(QStringLiteral("The equation has no real root"));
+            lblState->setText(tr("The equation has no real root"));
             lblRoot1->clear();
             lblRoot1->show();
             lblRoot2->clear();
@@ -243,7 +242,7 @@ void QuadraticEq::cmdSolve_Click() {
             lblDoubleRoot->hide();
             return;
         case QuadraticVerdict::TwoRoots:
-            lblState->setText(QStringLiteral("Equation Roots:"));
+            lblState->setText(tr("Equation Roots:"));
             lblDoubleRoot->clear();
             lblDoubleRoot->hide();
             lblRoot1->show();
@@ -251,7 +250,7 @@ void QuadraticEq::cmdSolve_Click() {
             lblRoot2->setText(FormatNumberText(solution.root2));
             return;
         case QuadraticVerdict::RepeatedRoot:
-            lblState->setText(QStringLiteral("The equation has a repeated root"));
+            lblState->setText(tr("The equation has a repeated root"));
             lblRoot1->clear();
             lblRoot1->hide(); // the single root takes its place
             lblRoot2->clear();
@@ -264,10 +263,13 @@ void QuadraticEq::cmdSolve_Click() {
 
 Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Simultaneous"));
-    setWindowTitle(QStringLiteral("Simultaneous Equation Solver"));
-    DescribeBoxes(
-        this,
-        {{"txtA", "a"}, {"txtB", "b"}, {"txtH", "h"}, {"txtC", "c"}, {"txtD", "d"}, {"txtK", "k"}});
+    setWindowTitle(tr("Simultaneous Equation Solver"));
+    DescribeBoxes(this, {{"txtA", tr("a")},
+                         {"txtB", tr("b")},
+                         {"txtH", tr("h")},
+                         {"txtC", tr("c")},
+                         {"txtD", tr("d")},
+                         {"txtK", tr("k")}});
     auto *grid = new QGridLayout(this);
     // Each equation: box "x" "+" box "y" "=" box, the captions named Label3 to Label10.
     const char *captionNames[2][4] = {{"Label3", "Label4", "Label5", "Label6"},
@@ -278,23 +280,20 @@ Simultaneous::Simultaneous(QWidget *parent) : ToolWindow(parent) {
         for (int i = 0; i < 3; ++i)
             boxes[row][i] = termBox(boxNames[row][i], this);
         const char *const *names = captionNames[row];
-        QWidget *parts[] = {boxes[row][0],
-                            sign(QStringLiteral("x"), names[0], this),
-                            sign(QStringLiteral("+"), names[1], this),
-                            boxes[row][1],
-                            sign(QStringLiteral("y"), names[2], this),
-                            sign(QStringLiteral("="), names[3], this),
-                            boxes[row][2]};
+        QWidget *parts[] = {
+            boxes[row][0], sign(tr("x"), names[0], this), sign(QStringLiteral("+"), names[1], this),
+            boxes[row][1], sign(tr("y"), names[2], this), sign(QStringLiteral("="), names[3], this),
+            boxes[row][2]};
         for (int column = 0; column < 7; ++column)
             grid->addWidget(parts[column], row, column);
     }
     txtA = boxes[0][0], txtB = boxes[0][1], txtH = boxes[0][2];
     txtC = boxes[1][0], txtD = boxes[1][1], txtK = boxes[1][2];
-    cmdCalculate = CommandButton(QStringLiteral("Solve"), "cmdCalculate", this);
+    cmdCalculate = CommandButton(tr("Solve"), "cmdCalculate", this);
     DefaultButton(cmdCalculate);
-    Label12 = sign(QStringLiteral("x ="), "Label12", this);
+    Label12 = sign(tr("x ="), "Label12", this);
     lblSolutionX = Caption(QString(), "lblSolutionX", this);
-    Label13 = sign(QStringLiteral("y ="), "Label13", this);
+    Label13 = sign(tr("y ="), "Label13", this);
     lblSolutionY = Caption(QString(), "lblSolutionY", this);
     MarkResult(lblSolutionX);
     MarkResult(lblSolutionY);
@@ -320,14 +319,14 @@ void Simultaneous::cmdCalculate_Click() {
     silentErrorExit([&] {
         RequireNumbers({txtA, txtB, txtH, txtC, txtD, txtK});
         const auto solution =
-            RejectOnFailure({txtA, txtB, txtH, txtC, txtD, txtK}, TooLargeToCompute, [&] {
+            RejectOnFailure({txtA, txtB, txtH, txtC, txtD, txtK}, TooLargeToCompute(), [&] {
                 return SolveSimultaneous(ReadStrictNumber(txtA), ReadStrictNumber(txtB),
                                          ReadStrictNumber(txtH), ReadStrictNumber(txtC),
                                          ReadStrictNumber(txtD), ReadStrictNumber(txtK));
             });
         if (!solution) {
             computing.fail();
-            ShowMessage(this, QStringLiteral("The equations are parallel!"));
+            ShowMessage(this, tr("The equations are parallel!"));
             return;
         }
         lblSolutionX->setText(FormatNumberText(solution->x));

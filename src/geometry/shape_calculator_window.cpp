@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <numeric>
+
 namespace zq {
 
 struct ShapeCalculatorDesign {
@@ -28,14 +31,13 @@ struct ShapeCalculatorDesign {
 namespace {
 
 constexpr ShapeCalculatorDesign Designs[] = {
-    {"Perimeter", "Perimeter Calculator", ShapeCalculatorKind::Perimeter, false},
-    {"AreaCalculator", "Area Calculator", ShapeCalculatorKind::Area, true},
-    {"HacimOlcer", "Volume Calculator", ShapeCalculatorKind::Volume, true},
+    {"Perimeter", QT_TRANSLATE_NOOP("zq::ShapeCalculator", "Perimeter Calculator"),
+     ShapeCalculatorKind::Perimeter, false},
+    {"AreaCalculator", QT_TRANSLATE_NOOP("zq::ShapeCalculator", "Area Calculator"),
+     ShapeCalculatorKind::Area, true},
+    {"HacimOlcer", QT_TRANSLATE_NOOP("zq::ShapeCalculator", "Volume Calculator"),
+     ShapeCalculatorKind::Volume, true},
 };
-
-QString text16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), text.size());
-}
 
 // Hidden inputs keep their place, so the window does not jump when the shape changes.
 template <class Control> Control *keepsPlace(Control *control) {
@@ -50,8 +52,8 @@ template <class Control> Control *keepsPlace(Control *control) {
 ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *parent)
     : ToolWindow(parent), m_table(shapeTable(design.kind)) {
     setObjectName(QLatin1String(design.windowName));
-    setWindowTitle(QLatin1String(design.caption));
-    DescribeBoxes(this, {{"Combo1", "Shape"}, {"Text5", "Result"}});
+    setWindowTitle(tr(design.caption));
+    DescribeBoxes(this, {{"Combo1", tr("Shape")}, {"Text5", tr("Result")}});
     Combo1 = EditableComboBox("Combo1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);
@@ -66,14 +68,14 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
     // The fourth input shares the second row; a shape shows one of the two.
     Text4 = keepsPlace(TextBox("Text4", this));
     grid->addWidget(Text4, 2, 1);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineResultBox("Text5", this, 3000, 600);
 
     grid->addWidget(Command1, 4, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(Text5, 5, 0, 1, 2);
     if (design.showsPi) {
-        Label4 = Caption(QStringLiteral("pi = 3.1415926535"), "Label4", this);
+        Label4 = Caption(tr("pi = 3.1415926535"), "Label4", this);
         grid->addWidget(Label4, 6, 0, 1, 2);
     }
     setTabOrder(Combo1, Text1);
@@ -88,18 +90,29 @@ ShapeCalculator::ShapeCalculator(const ShapeCalculatorDesign &design, QWidget *p
 }
 
 void ShapeCalculator::Form_Load() {
-    QStringList names;
-    for (const Shape &shape : m_table.shapes)
-        names << shape.nameText();
-    names.sort(); // the list keeps its shapes in alphabetical order
-    Combo1->addItems(names);
-    const QString initial = text16(m_table.initialShape);
-    Combo1->setCurrentIndex(Combo1->findText(initial));
-    Combo1->setEditText(initial);
-    showInputsOf(*findShape(m_table, initial));
+    // The list keeps its shapes in the alphabetical order of the names it shows; each item
+    // holds its shape's place in the table.
+    QList<int> places(qsizetype(m_table.shapes.size()));
+    std::iota(places.begin(), places.end(), 0);
+    std::stable_sort(places.begin(), places.end(), [this](int a, int b) {
+        return m_table.shapes[a].nameText() < m_table.shapes[b].nameText();
+    });
+    for (int place : places)
+        Combo1->addItem(m_table.shapes[place].nameText(), place);
+    const Shape &initial = m_table.shapes[m_table.initialShape];
+    Combo1->setCurrentIndex(Combo1->findData(int(m_table.initialShape)));
+    Combo1->setEditText(initial.nameText());
+    showInputsOf(initial);
     QLabel *labels[] = {Label1, Label2, Label3};
     for (int i = 0; i < 3; ++i)
-        labels[i]->setText(text16(m_table.openingCaptions[i]));
+        labels[i]->setText(shapeText(m_table.openingCaptions[i]));
+}
+
+const Shape *ShapeCalculator::chosenShape() const {
+    const int item = Combo1->currentIndex();
+    if (item >= 0 && Combo1->itemText(item) == Combo1->currentText())
+        return &m_table.shapes[Combo1->itemData(item).toInt()];
+    return findShape(m_table, Combo1->currentText());
 }
 
 void ShapeCalculator::showInputsOf(const Shape &shape) {
@@ -112,14 +125,14 @@ void ShapeCalculator::showInputsOf(const Shape &shape) {
         labels[place]->setVisible(input.box != 0);
         if (input.box == 0)
             continue;
-        labels[place]->setText(text16(input.caption));
+        labels[place]->setText(input.captionText());
         labels[place]->setBuddy(boxes[input.box]);
         boxes[input.box]->show();
     }
 }
 
 void ShapeCalculator::Combo1_Click() {
-    if (const Shape *shape = findShape(m_table, Combo1->currentText()))
+    if (const Shape *shape = chosenShape())
         showInputsOf(*shape);
     for (QLineEdit *box : {Text1, Text2, Text3, Text4}) {
         box->clear();
@@ -131,9 +144,9 @@ void ShapeCalculator::Combo1_Click() {
 void ShapeCalculator::Command1_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
-        const Shape *shape = findShape(m_table, Combo1->currentText());
+        const Shape *shape = chosenShape();
         if (!shape)
-            RejectInput(Combo1, QStringLiteral("A shape from the list"));
+            RejectInput(Combo1, tr("A shape from the list"));
         // Each box the shape uses is read as the shape reads it, and marked so.
         QLineEdit *boxes[] = {nullptr, Text1, Text2, Text3, Text4};
         QList<QWidget *> used;
@@ -149,7 +162,7 @@ void ShapeCalculator::Command1_Click() {
                 silentErrorExit([&] { ReadStrictNumber(boxes[input.box]); });
         if (computing.failed())
             throw CalcError(CalcError::Kind::NotANumber, "boxes not read");
-        const double result = RejectOnFailure(used, TooLargeToCompute, [&] {
+        const double result = RejectOnFailure(used, TooLargeToCompute(), [&] {
             return computeShape(
                 *shape, {QString(), Text1->text(), Text2->text(), Text3->text(), Text4->text()});
         });
@@ -166,21 +179,21 @@ QWidget *createShapeCalculator(const QString &windowName, QWidget *parent) {
 
 MapScale::MapScale(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MapScale"));
-    setWindowTitle(QStringLiteral("Map Scale Calculator"));
-    DescribeBoxes(this, {{"Text1", "Distance on map (cm)"},
-                         {"Text2", "Real distance (km)"},
-                         {"Text3", "Map scale"}});
+    setWindowTitle(tr("Map Scale Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Distance on map (cm)")},
+                         {"Text2", tr("Real distance (km)")},
+                         {"Text3", tr("Map scale")}});
     Text1 = TextBox("Text1", this);
-    Label1 = Caption(QStringLiteral("cm"), "Label1", this);
+    Label1 = Caption(tr("cm"), "Label1", this);
     Text2 = TextBox("Text2", this);
-    Label2 = Caption(QStringLiteral("km"), "Label2", this);
+    Label2 = Caption(tr("km"), "Label2", this);
     Text3 = TextBox("Text3", this);
     Label3 = Caption(QStringLiteral("/1"), "Label3", this);
-    Option1 = OptionButton(QStringLiteral("Distance on Map"), "Option1", this);
-    Option2 = OptionButton(QStringLiteral("Real Distance"), "Option2", this);
-    Option3 = OptionButton(QStringLiteral("Map Scale"), "Option3", this);
+    Option1 = OptionButton(tr("Distance on Map"), "Option1", this);
+    Option2 = OptionButton(tr("Real Distance"), "Option2", this);
+    Option3 = OptionButton(tr("Map Scale"), "Option3", this);
     Option3->setChecked(true);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);

@@ -42,6 +42,9 @@ public slots:
 
 private:
     void showInputsOf(const Shape &shape);
+    // The item chosen from the list, else the shape whose name is typed, in the interface
+    // language or in English; nullptr for none.
+    const Shape *chosenShape() const;
     const ShapeTable &m_table;
 };
 

@@ -3,6 +3,8 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zq {
@@ -19,108 +21,137 @@ double squared(double x) {
     return std::pow(x, 2);
 }
 
+// The inputs' captions.
+constexpr const char *N = QT_TRANSLATE_NOOP("zq::Shapes", "n");
+constexpr const char *Radius = QT_TRANSLATE_NOOP("zq::Shapes", "Radius");
+constexpr const char *Radius1 = QT_TRANSLATE_NOOP("zq::Shapes", "Radius1");
+constexpr const char *Radius2 = QT_TRANSLATE_NOOP("zq::Shapes", "Radius2");
+constexpr const char *Radius3 = QT_TRANSLATE_NOOP("zq::Shapes", "Radius3");
+constexpr const char *InnerRadius = QT_TRANSLATE_NOOP("zq::Shapes", "Inner Radius");
+constexpr const char *OuterRadius = QT_TRANSLATE_NOOP("zq::Shapes", "Outer Radius");
+constexpr const char *Side = QT_TRANSLATE_NOOP("zq::Shapes", "Side");
+constexpr const char *Side1 = QT_TRANSLATE_NOOP("zq::Shapes", "Side1");
+constexpr const char *Side2 = QT_TRANSLATE_NOOP("zq::Shapes", "Side2");
+constexpr const char *Side3 = QT_TRANSLATE_NOOP("zq::Shapes", "Side3");
+constexpr const char *Length = QT_TRANSLATE_NOOP("zq::Shapes", "Length");
+constexpr const char *Width = QT_TRANSLATE_NOOP("zq::Shapes", "Width");
+constexpr const char *Height = QT_TRANSLATE_NOOP("zq::Shapes", "Height");
+constexpr const char *Base = QT_TRANSLATE_NOOP("zq::Shapes", "Base");
+constexpr const char *Base1 = QT_TRANSLATE_NOOP("zq::Shapes", "Base1");
+constexpr const char *Base2 = QT_TRANSLATE_NOOP("zq::Shapes", "Base2");
+
 constexpr Shape PerimeterShapes[] = {
-    {u"Circle", {{{u"Radius", 1, Strict}}}, [](const ShapeValues &v) { return v[1] * TwoPi; }},
-    {u"Parallelogram",
-     {{{u"Side1", 1}, {u"Side2", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Circle"),
+     {{{Radius, 1, Strict}}},
+     [](const ShapeValues &v) { return v[1] * TwoPi; }},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Parallelogram"),
+     {{{Side1, 1}, {Side2, 2}}},
      [](const ShapeValues &v) { return 2 * (v[1] + v[2]); }},
-    {u"Rectangle",
-     {{{u"Length", 1}, {u"Width", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Rectangle"),
+     {{{Length, 1}, {Width, 2}}},
      [](const ShapeValues &v) { return 2 * (v[1] + v[2]); }},
-    {u"Regular n-polygon",
-     {{{u"n", 1}, {u"Side", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Regular n-polygon"),
+     {{{N, 1}, {Side, 2}}},
      [](const ShapeValues &v) { return v[1] * v[2]; }},
-    {u"Square", {{{u"Side", 1, Strict}}}, [](const ShapeValues &v) { return v[1] * 4; }},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Square"),
+     {{{Side, 1, Strict}}},
+     [](const ShapeValues &v) { return v[1] * 4; }},
     // The isosceles trapezoid: both bases and the two equal legs.
-    {u"Trapezoid",
-     {{{u"Height", 1, Strict}, {u"Base1", 2}, {u"Base2", 3}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Trapezoid"),
+     {{{Height, 1, Strict}, {Base1, 2}, {Base2, 3}}},
      [](const ShapeValues &v) {
          return v[2] + v[3] + 2 * std::sqrt(squared(v[1]) + squared((v[2] - v[3]) / 2));
      }},
-    {u"Triangle",
-     {{{u"Side1", 1}, {u"Side2", 2}, {u"Side3", 3}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Triangle"),
+     {{{Side1, 1}, {Side2, 2}, {Side3, 3}}},
      [](const ShapeValues &v) { return v[1] + v[2] + v[3]; }},
 };
 
 constexpr Shape AreaShapes[] = {
-    {u"Circle",
-     {{{u"Radius", 1, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Circle"),
+     {{{Radius, 1, Strict}}},
      [](const ShapeValues &v) { return squared(v[1]) * Pi; }},
     // The lateral surface only.
-    {u"Cone (surface)",
-     {{{u"Radius", 1}, {u"Side", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cone (surface)"),
+     {{{Radius, 1}, {Side, 2}}},
      [](const ShapeValues &v) { return v[1] * Pi * v[2]; }},
-    {u"Cube (surface)", {{{u"Side", 1}}}, [](const ShapeValues &v) { return squared(v[1]) * 6; }},
-    {u"Cylinder (surface of side)",
-     {{{u"Height", 1}, {u"Radius", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cube (surface)"),
+     {{{Side, 1}}},
+     [](const ShapeValues &v) { return squared(v[1]) * 6; }},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cylinder (surface of side)"),
+     {{{Height, 1}, {Radius, 2}}},
      [](const ShapeValues &v) { return v[2] * TwoPi * v[1]; }},
-    {u"Cylinder (whole surface)",
-     {{{u"Height", 1}, {u"Radius", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cylinder (whole surface)"),
+     {{{Height, 1}, {Radius, 2}}},
      [](const ShapeValues &v) { return 2 * (squared(v[2]) * Pi) + v[2] * TwoPi * v[1]; }},
-    {u"Ellipse",
-     {{{u"Radius1", 1}, {u"Radius2", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Ellipse"),
+     {{{Radius1, 1}, {Radius2, 2}}},
      [](const ShapeValues &v) { return v[1] * Pi * v[2]; }},
-    {u"Parallelogram",
-     {{{u"Height", 1}, {u"Base", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Parallelogram"),
+     {{{Height, 1}, {Base, 2}}},
      [](const ShapeValues &v) { return v[1] * v[2]; }},
-    {u"Rectangle",
-     {{{u"Length", 1}, {u"Width", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Rectangle"),
+     {{{Length, 1}, {Width, 2}}},
      [](const ShapeValues &v) { return v[1] * v[2]; }},
-    {u"Sphere (surface)",
-     {{{u"Radius", 1}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Sphere (surface)"),
+     {{{Radius, 1}}},
      [](const ShapeValues &v) { return squared(v[1]) * FourPi; }},
-    {u"Square", {{{u"Side", 1, Strict}}}, [](const ShapeValues &v) { return squared(v[1]); }},
-    {u"Torus (surface)",
-     {{{u"Inner Radius", 1}, {u"Outer Radius", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Square"),
+     {{{Side, 1, Strict}}},
+     [](const ShapeValues &v) { return squared(v[1]); }},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Torus (surface)"),
+     {{{InnerRadius, 1}, {OuterRadius, 2}}},
      [](const ShapeValues &v) { return squared(Pi) * (squared(v[2]) - squared(v[1])); }},
-    {u"Trapezoid",
-     {{{u"Height", 1, Strict}, {u"Base1", 2}, {u"Base2", 3}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Trapezoid"),
+     {{{Height, 1, Strict}, {Base1, 2}, {Base2, 3}}},
      [](const ShapeValues &v) { return v[1] * (v[2] + v[3]) / 2; }},
-    {u"Triangle",
-     {{{u"Height", 1}, {u"Base", 2}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Triangle"),
+     {{{Height, 1}, {Base, 2}}},
      [](const ShapeValues &v) { return v[1] * v[2] / 2; }},
 };
 
 // Every volume input is read strictly; the second input sits in Text2 or, for the solids of
 // revolution, in Text4 at the same place.
 constexpr Shape VolumeShapes[] = {
-    {u"Cone",
-     {{{u"Height", 1, Strict}, {u"Radius", 4, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cone"),
+     {{{Height, 1, Strict}, {Radius, 4, Strict}}},
      [](const ShapeValues &v) { return v[1] * squared(v[4]) * (Pi / 3); }},
-    {u"Cube", {{{u"Side", 1, Strict}}}, [](const ShapeValues &v) { return std::pow(v[1], 3); }},
-    {u"Cuboid",
-     {{{u"Height", 1, Strict}, {u"Length", 2, Strict}, {u"Width", 3, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cube"),
+     {{{Side, 1, Strict}}},
+     [](const ShapeValues &v) { return std::pow(v[1], 3); }},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cuboid"),
+     {{{Height, 1, Strict}, {Length, 2, Strict}, {Width, 3, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[2] * v[3]; }},
-    {u"Cylinder",
-     {{{u"Height", 1, Strict}, {u"Radius", 4, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Cylinder"),
+     {{{Height, 1, Strict}, {Radius, 4, Strict}}},
      [](const ShapeValues &v) { return v[1] * squared(v[4]) * Pi; }},
-    {u"Ellipsoid",
-     {{{u"Radius1", 1, Strict}, {u"Radius2", 2, Strict}, {u"Radius3", 3, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Ellipsoid"),
+     {{{Radius1, 1, Strict}, {Radius2, 2, Strict}, {Radius3, 3, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[2] * v[3] * (4.0 / 3 * Pi); }},
     // The base is an area.
-    {u"Irregular Prism",
-     {{{u"Height", 1, Strict}, {u"Base", 2, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Irregular Prism"),
+     {{{Height, 1, Strict}, {Base, 2, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[2]; }},
-    {u"Pyramid",
-     {{{u"Height", 1, Strict}, {u"Base", 2, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Pyramid"),
+     {{{Height, 1, Strict}, {Base, 2, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[2] / 3; }},
-    {u"Rectangular Prism",
-     {{{u"Side1", 1, Strict}, {u"Side2", 2, Strict}, {u"Side3", 3, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Rectangular Prism"),
+     {{{Side1, 1, Strict}, {Side2, 2, Strict}, {Side3, 3, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[2] * v[3]; }},
-    {u"Sphere",
-     {{{u"Radius", 1, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Sphere"),
+     {{{Radius, 1, Strict}}},
      [](const ShapeValues &v) { return std::pow(v[1], 3) * FourPi / 3; }},
-    {u"T Prism",
-     {{{u"Height", 1, Strict}, {u"Base", 2, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "T Prism"),
+     {{{Height, 1, Strict}, {Base, 2, Strict}}},
      [](const ShapeValues &v) { return v[1] * v[1] * v[2] * 0.5; }},
-    {u"Torus",
-     {{{u"Outer Radius", 1, Strict}, {u"Inner Radius", 4, Strict}}},
+    {QT_TRANSLATE_NOOP("zq::Shapes", "Torus"),
+     {{{OuterRadius, 1, Strict}, {InnerRadius, 4, Strict}}},
      [](const ShapeValues &v) { return squared(v[1] - v[4]) * (v[1] + v[4]) * squared(Pi) / 4; }},
 };
 
-const ShapeTable PerimeterTable{PerimeterShapes, u"Circle", {u"Radius", u"Radius", u"Width"}};
-const ShapeTable AreaTable{AreaShapes, u"Circle", {u"Radius", u"Height", u"Width"}};
-const ShapeTable VolumeTable{VolumeShapes, u"Cone", {u"Height", u"Radius", u"Width"}};
+const ShapeTable PerimeterTable{PerimeterShapes, 0, {Radius, Radius, Width}}; // Circle
+const ShapeTable AreaTable{AreaShapes, 0, {Radius, Height, Width}};           // Circle
+const ShapeTable VolumeTable{VolumeShapes, 0, {Height, Radius, Width}};       // Cone
 
 } // namespace
 
@@ -136,9 +167,18 @@ const ShapeTable &shapeTable(ShapeCalculatorKind kind) {
     return VolumeTable;
 }
 
+QString shapeText(const char *english) {
+    return QCoreApplication::translate("zq::Shapes", english);
+}
+
 const Shape *findShape(const ShapeTable &table, const QString &name) {
+    // The listed names first: where one shape's translated name is another's English name,
+    // the user means the one the list shows.
     for (const Shape &shape : table.shapes)
         if (name == shape.nameText())
+            return &shape;
+    for (const Shape &shape : table.shapes)
+        if (name == shape.englishName())
             return &shape;
     return nullptr;
 }

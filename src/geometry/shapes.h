@@ -3,8 +3,8 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <span>
-#include <string_view>
 
 namespace zq {
 
@@ -13,38 +13,45 @@ enum class ShapeReading {
     Strict,  // ParseNumberStrict: an empty or non-numeric box fails
 };
 
-// One input of a shape: its caption and the box it is typed into (1 to 4; 0 when the input,
-// its label and its box are hidden for the shape).
+// A caption or name of the shape tables in the interface language.
+QString shapeText(const char *english);
+
+// One input of a shape: its caption (English, null where there is none) and the box it is
+// typed into (1 to 4; 0 when the input, its label and its box are hidden for the shape).
 struct ShapeInput {
-    std::u16string_view caption;
+    const char *caption = nullptr;
     int box = 0;
     ShapeReading reading = ShapeReading::Lenient;
+
+    QString captionText() const { return shapeText(caption); }
 };
 
 // The values read from the boxes, by box number (index 0 unused).
 using ShapeValues = std::array<double, 5>;
 
 struct Shape {
-    std::u16string_view name;
+    const char *name;                 // English
     std::array<ShapeInput, 3> inputs; // the three labelled places, top to bottom
     double (*formula)(const ShapeValues &v);
 
-    QString nameText() const { return QString::fromUtf16(name.data(), name.size()); }
+    QString englishName() const { return QString::fromUtf8(name); }
+    QString nameText() const { return shapeText(name); } // in the interface language
 };
 
 // A calculator window's shapes and how it looks when it opens: the initial shape's layout with
-// the given captions (those of hidden labels are replaced before they show).
+// the given captions (English; those of hidden labels are replaced before they show).
 struct ShapeTable {
     std::span<const Shape> shapes;
-    std::u16string_view initialShape;
-    std::array<std::u16string_view, 3> openingCaptions;
+    std::size_t initialShape; // its place in `shapes`
+    std::array<const char *, 3> openingCaptions;
 };
 
 enum class ShapeCalculatorKind { Perimeter, Area, Volume };
 
 const ShapeTable &shapeTable(ShapeCalculatorKind kind);
 
-// The shape of that exact name, or nullptr.
+// The shape of that exact name, in the interface language or else in English (a typed name),
+// or nullptr.
 const Shape *findShape(const ShapeTable &table, const QString &name);
 
 // Reads the shape's visible inputs from the box texts (by box number, index 0 unused) and

@@ -3,11 +3,28 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace zq {
+
+namespace {
+
+// The result's lines, each naming its value at %1.
+constexpr const char *ValueLines[] = {
+    QT_TRANSLATE_NOOP("zq::Trigonometry", "Sine = %1"),
+    QT_TRANSLATE_NOOP("zq::Trigonometry", "Cosine = %1"),
+    QT_TRANSLATE_NOOP("zq::Trigonometry", "Tangent = %1"),
+    QT_TRANSLATE_NOOP("zq::Trigonometry", "Cotangent = %1"),
+    QT_TRANSLATE_NOOP("zq::Trigonometry", "Arctangent = %1"),
+};
+
+} // namespace
 
 QString TrigonometryText(double x) {
     const double sine = checkedFloat([x] { return std::sin(x); });
@@ -15,10 +32,12 @@ QString TrigonometryText(double x) {
     const double tangent = checkedFloat([x] { return std::tan(x); });
     const double cotangent = checkedFloat([tangent] { return 1 / tangent; });
     const double arctangent = checkedFloat([x] { return std::atan(x); });
-    return QStringLiteral("Sine = ") + FormatNumberText(sine) + QStringLiteral("\r\nCosine = ") +
-           FormatNumberText(cosine) + QStringLiteral("\r\nTangent = ") + FormatNumberText(tangent) +
-           QStringLiteral("\r\nCotangent = ") + FormatNumberText(cotangent) +
-           QStringLiteral("\r\nArctangent = ") + FormatNumberText(arctangent);
+    const double values[] = {sine, cosine, tangent, cotangent, arctangent};
+    QStringList lines;
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        lines << QCoreApplication::translate("zq::Trigonometry", ValueLines[i])
+                     .arg(FormatNumberText(values[i]));
+    return lines.join(QLatin1String("\r\n"));
 }
 
 double hipo(double x, double y) {

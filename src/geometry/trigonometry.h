@@ -7,7 +7,8 @@
 namespace zq {
 
 // Sine, cosine, tangent, cotangent and arctangent of an angle in radians, as five lines joined
-// by CR LF. Throws CalcError before anything is built when one fails (the cotangent of 0).
+// by CR LF in the interface language. Throws CalcError before anything is built when one fails
+// (the cotangent of 0).
 QString TrigonometryText(double x);
 
 // The hypotenuse of a right triangle with legs x and y: √(x² + y²).

@@ -9,6 +9,7 @@
 #include "common/window_access.h"
 #include "geometry/trigonometry.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,12 +21,11 @@ namespace zq {
 
 SinCosinTan::SinCosinTan(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SinCosinTan"));
-    setWindowTitle(QStringLiteral("Sine,Cosine,Tangent,Arc-Cotangent"));
-    DescribeBoxes(this, {{"Text1", "Angle in radians"}, {"Text2", "Values"}});
+    setWindowTitle(tr("Sine,Cosine,Tangent,Arc-Cotangent"));
+    DescribeBoxes(this, {{"Text1", tr("Angle in radians")}, {"Text2", tr("Values")}});
     Text1 = TextBox("Text1", this);
-    Label1 = Caption(QStringLiteral("Tip: Can type Radian value for Trigonometric values."),
-                     "Label1", this);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Label1 = Caption(tr("Tip: Can type Radian value for Trigonometric values."), "Label1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 4200, 1500);
 
@@ -38,9 +38,8 @@ void SinCosinTan::Command1_Click() {
     silentErrorExit([&] {
         const double angle = ReadStrictNumber(Text1);
         // The cotangent of an angle whose tangent is 0 does not exist.
-        setMultiLineText(Text2,
-                         RejectOnFailure({Text1}, QStringLiteral("No cotangent at this angle"),
-                                         [&] { return TrigonometryText(angle); }));
+        setMultiLineText(Text2, RejectOnFailure({Text1}, tr("No cotangent at this angle"),
+                                                [&] { return TrigonometryText(angle); }));
     });
 }
 
@@ -65,9 +64,13 @@ protected:
         font.setBold(true);
         font.setPixelSize(16);
         painter.setFont(font);
-        painter.drawText(QRectF(10, 65, 24, 20), Qt::AlignCenter, QStringLiteral("a"));
-        painter.drawText(QRectF(90, 140, 24, 20), Qt::AlignCenter, QStringLiteral("b"));
-        painter.drawText(QRectF(105, 55, 24, 20), Qt::AlignCenter, QStringLiteral("c"));
+        // The legs' letters are those of the window's captions ("Leg a").
+        painter.drawText(QRectF(10, 65, 24, 20), Qt::AlignCenter,
+                         QCoreApplication::translate("zq::Hypotenuse", "a"));
+        painter.drawText(QRectF(90, 140, 24, 20), Qt::AlignCenter,
+                         QCoreApplication::translate("zq::Hypotenuse", "b"));
+        painter.drawText(QRectF(105, 55, 24, 20), Qt::AlignCenter,
+                         QCoreApplication::translate("zq::Hypotenuse", "c"));
     }
 };
 
@@ -75,8 +78,8 @@ protected:
 
 Hypotenuse::Hypotenuse(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Hypotenuse"));
-    setWindowTitle(QStringLiteral("Hypotenuse Calculator"));
-    DescribeBoxes(this, {{"Text1", "Leg a"}, {"Text2", "Leg b"}});
+    setWindowTitle(tr("Hypotenuse Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Leg a")}, {"Text2", tr("Leg b")}});
     auto *picture = new TrianglePicture(this);
     Text1 = TextBox("Text1", this);
     Text1->setMaximumWidth(twips(1100));
@@ -85,7 +88,7 @@ Hypotenuse::Hypotenuse(QWidget *parent) : ToolWindow(parent) {
     Label1 = Caption(QStringLiteral("?"), "Label1", this);
     Label1->setMinimumWidth(twips(1100));
     MarkResult(Label1);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);
@@ -105,7 +108,7 @@ void Hypotenuse::Command1_Click() {
         RequireNumbers({Text1, Text2});
         const double a = ReadStrictNumber(Text1), b = ReadStrictNumber(Text2);
         Label1->setText(FormatNumberText(
-            RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] { return hipo(a, b); })));
+            RejectOnFailure({Text1, Text2}, TooLargeToCompute(), [&] { return hipo(a, b); })));
     });
 }
 

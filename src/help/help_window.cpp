@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -79,14 +80,16 @@ QString pageTitle(const QString &markdown) {
 
 void setUp(Help *help, const QString &markdown) {
     help->setObjectName(QStringLiteral("Help"));
-    help->setWindowTitle(QStringLiteral("Help - ") + pageTitle(markdown));
+    help->setWindowTitle(
+        QCoreApplication::translate("zq::Help", "Help - %1").arg(pageTitle(markdown)));
     help->txtHelp = named(new QTextBrowser(help), "txtHelp");
-    help->txtHelp->setAccessibleName(QStringLiteral("Help text"));
+    help->txtHelp->setAccessibleName(QCoreApplication::translate("zq::Help", "Help text"));
     help->txtHelp->setTextInteractionFlags(Qt::TextBrowserInteraction |
                                            Qt::TextSelectableByKeyboard);
     help->txtHelp->setMarkdown(markdown);
     help->txtHelp->setMinimumSize(twips(8400), twips(8400));
-    help->cmdClose = CommandButton(QStringLiteral("&Close"), "cmdClose", help);
+    help->cmdClose =
+        CommandButton(QCoreApplication::translate("zq::Help", "&Close"), "cmdClose", help);
     NoDefaultButton({help->cmdClose});
 
     auto *layout = new QVBoxLayout(help);

@@ -10,6 +10,7 @@
 #include "common/window_access.h"
 #include "numbers/common_factors.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,17 @@
 
 namespace zq {
 namespace {
+
+// The marks' messages, in the context of the windows they mark.
+constexpr const char *NotBothZero = QT_TRANSLATE_NOOP("zq::TwoNumberWindow", "Not both zero");
+constexpr const char *NotZero =
+    QT_TRANSLATE_NOOP("zq::TwoNumberWindow", "A number other than zero");
+constexpr const char *Within32Bits =
+    QT_TRANSLATE_NOOP("zq::TwoNumberWindow", "A number from -2147483648 to 2147483647");
+
+QString said(const char *message) {
+    return QCoreApplication::translate("zq::TwoNumberWindow", message);
+}
 
 // Marks the boxes that made the engine fail: remainders are taken on 32-bit whole numbers,
 // and a zero factor cannot divide.
@@ -30,19 +42,17 @@ void rejectOperands(const CalcError &error, QLineEdit *first, double a, QLineEdi
         for (const auto &[box, value] : operands)
             if (value == 0)
                 MarkInput(box, InputState::Error,
-                          a == 0 && b == 0 ? QStringLiteral("Not both zero")
-                                           : QStringLiteral("A number other than zero"));
+                          a == 0 && b == 0 ? said(NotBothZero) : said(NotZero));
     } else {
         bool marked = false;
         for (const auto &[box, value] : operands)
             if (std::fabs(value) > 2147483647) {
-                MarkInput(box, InputState::Error,
-                          QStringLiteral("A number from -2147483648 to 2147483647"));
+                MarkInput(box, InputState::Error, said(Within32Bits));
                 marked = true;
             }
         if (!marked)
             for (const auto &[box, value] : operands)
-                MarkInput(box, InputState::Error, TooLargeToCompute);
+                MarkInput(box, InputState::Error, TooLargeToCompute());
     }
     throw error;
 }
@@ -53,11 +63,12 @@ TwoNumberWindow::TwoNumberWindow(const char *name, const QString &title, QWidget
     : ToolWindow(parent) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
-    DescribeBoxes(this,
-                  {{"Text1", "First number"}, {"Text2", "Second number"}, {"Text3", "Result"}});
+    DescribeBoxes(
+        this,
+        {{"Text1", tr("First number")}, {"Text2", tr("Second number")}, {"Text3", tr("Result")}});
     Text1 = TextBox("Text1", this);
     Text2 = TextBox("Text2", this);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text3 = ResultBox("Text3", this);
     for (QLineEdit *box : {Text1, Text2, Text3})
@@ -88,8 +99,7 @@ static void layOutSideBySide(TwoNumberWindow *window) {
 }
 
 GreatestCommon::GreatestCommon(QWidget *parent)
-    : TwoNumberWindow("GreatestCommon", QStringLiteral("Greatest Common Factor Calculator"),
-                      parent) {
+    : TwoNumberWindow("GreatestCommon", tr("Greatest Common Factor Calculator"), parent) {
     layOutSideBySide(this);
 }
 
@@ -98,7 +108,7 @@ QString GreatestCommon::result(double first, double second) const {
 }
 
 LeastCommon::LeastCommon(QWidget *parent)
-    : TwoNumberWindow("LeastCommon", QStringLiteral("Least Common Multiple Calculator"), parent) {
+    : TwoNumberWindow("LeastCommon", tr("Least Common Multiple Calculator"), parent) {
     layOutSideBySide(this);
 }
 
@@ -107,8 +117,7 @@ QString LeastCommon::result(double first, double second) const {
 }
 
 SimplifyingFraction::SimplifyingFraction(QWidget *parent)
-    : TwoNumberWindow("SimplifyingFraction", QStringLiteral("Simplifying Fractions Calculator"),
-                      parent) {
+    : TwoNumberWindow("SimplifyingFraction", tr("Simplifying Fractions Calculator"), parent) {
     Label1 = Caption(QStringLiteral("_______________"), "Label1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);

@@ -25,12 +25,12 @@ namespace zq {
 
 Factorial::Factorial(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Factorial"));
-    setWindowTitle(QStringLiteral("Factorial Calculator"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Factorial"}});
+    setWindowTitle(tr("Factorial Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text2", tr("Factorial")}});
     Text1 = TextBox("Text1", this, 3);
     Label1 = Caption(QStringLiteral("!"), "Label1", this);
-    Label2 = Caption(QStringLiteral("1 between 170"), "Label2", this);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Label2 = Caption(tr("1 between 170"), "Label2", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = ResultBox("Text2", this);
 
@@ -52,12 +52,12 @@ void Factorial::Command1_Click() {
 
 Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Pascal"));
-    setWindowTitle(QStringLiteral("Pascal's Triangle Calculator"));
-    DescribeBoxes(this, {{"Text1", "Rows"}, {"Text2", "Pascal's triangle"}});
+    setWindowTitle(tr("Pascal's Triangle Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Rows")}, {"Text2", tr("Pascal's triangle")}});
     setResizable(true); // the rows grow wide: the window may be enlarged
     Text1 = TextBox("Text1", this, 2);
     Text1->setText(QStringLiteral("15"));
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 6000, 4000);
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -72,7 +72,7 @@ Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(Text2, 1, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &Pascal::Command1_Click);
     connect(Save, &QAction::triggered, this, &Pascal::Save_Click);
@@ -80,11 +80,11 @@ Pascal::Pascal(QWidget *parent) : ToolWindow(parent) {
 
 void Pascal::Command1_Click() {
     const Computation computing(this);
-    skipFailingSteps([&] { ShowStatus(Label2, PleaseWait); }, [&] { Text2->clear(); },
+    skipFailingSteps([&] { ShowStatus(Label2, PleaseWait()); }, [&] { Text2->clear(); },
                      [&] {
                          const double rows = ReadStrictNumber(Text1);
                          if (rows > 99)
-                             RejectInput(Text1, QStringLiteral("A number up to 99"));
+                             RejectInput(Text1, tr("A number up to 99"));
                          setMultiLineText(Text2, PascalTriangleText(rows));
                      },
                      [&] { Label2->clear(); });
@@ -92,13 +92,13 @@ void Pascal::Command1_Click() {
 
 void Pascal::Save_Click() {
     SaveResultText(this, QStringLiteral("PascalsTriangle.txt"),
-                   {multiLineText(Text2) + QStringLiteral("\r\n")}, SavedMessage);
+                   {multiLineText(Text2) + QStringLiteral("\r\n")}, SavedMessage());
 }
 
 MultiplicationTable::MultiplicationTable(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("MultiplicationTable"));
-    setWindowTitle(QStringLiteral("Multiplication Table"));
-    DescribeBoxes(this, {{"List1", "Multiplication table"}});
+    setWindowTitle(tr("Multiplication Table"));
+    DescribeBoxes(this, {{"List1", tr("Multiplication table")}});
     List1 = named(new QListWidget(this), "List1");
     MarkResult(List1);
     List1->setMinimumSize(twips(2400), twips(3600));
@@ -113,14 +113,14 @@ void MultiplicationTable::Form_Load() {
 
 KombiPermu::KombiPermu(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("KombiPermu"));
-    setWindowTitle(QStringLiteral("Combination & Permutation Calculator"));
-    DescribeBoxes(this, {{"Text3", "Result"}});
-    Label1 = Caption(QStringLiteral("n"), "Label1", this);
+    setWindowTitle(tr("Combination & Permutation Calculator"));
+    DescribeBoxes(this, {{"Text3", tr("Result")}});
+    Label1 = Caption(tr("n"), "Label1", this);
     Text1 = TextBox("Text1", this);
-    Label2 = Caption(QStringLiteral("r"), "Label2", this);
+    Label2 = Caption(tr("r"), "Label2", this);
     Text2 = TextBox("Text2", this);
-    Command1 = CommandButton(QStringLiteral("Combination"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Permutation"), "Command2", this);
+    Command1 = CommandButton(tr("Combination"), "Command1", this);
+    Command2 = CommandButton(tr("Permutation"), "Command2", this);
     DefaultButton(Command1);
     Text3 = ResultBox("Text3", this);
 
@@ -150,7 +150,7 @@ void KombiPermu::showCount(double (*count)(double n, double r)) {
         RequireNumbers({Text1, Text2});
         const double n = ReadStrictNumber(Text1), r = ReadStrictNumber(Text2);
         Text3->setText(FormatNumberText(
-            RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] { return count(n, r); })));
+            RejectOnFailure({Text1, Text2}, TooLargeToCompute(), [&] { return count(n, r); })));
     });
 }
 

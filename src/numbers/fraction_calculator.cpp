@@ -6,6 +6,7 @@
 #include "common/numeric_types.h"
 #include "numbers/common_factors.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace zq {
@@ -68,7 +69,8 @@ std::optional<QString> FractionMixText(const MixedFraction &first, const QString
         number(n) + "/" + number(d) + " = ",
         SimplifyFraction(toSingle(n), toSingle(d)),
         QString(),
-        "Decimal = " + number(quotient(n, d)),
+        QCoreApplication::translate("zq::FractionCalculator", "Decimal = %1")
+            .arg(number(quotient(n, d))),
     };
     return lines.join(QLatin1String("\r\n"));
 }

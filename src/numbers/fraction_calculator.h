@@ -8,8 +8,9 @@
 namespace zq {
 
 // Two mixed fractions w1 a1/d1 and w2 a2/d2 combined by the operator ("+", "-", "*", "/"):
-// the worked result, six lines joined by CR LF. Nothing for any other operator. The numbers
-// are read strictly; throws CalcError for a text that is not a number or a zero divisor.
+// the worked result, six lines joined by CR LF, the last naming the decimal value in the
+// interface language. Nothing for any other operator. The numbers are read strictly; throws
+// CalcError for a text that is not a number or a zero divisor.
 struct MixedFraction {
     QString whole;
     QString numerator;

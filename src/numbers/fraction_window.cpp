@@ -42,15 +42,15 @@ void fillIfEmpty(QLineEdit *box, const QString &text) {
 
 FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FractionMix"));
-    setWindowTitle(QStringLiteral("Fraction Calculator"));
-    DescribeBoxes(this, {{"Text6", "First whole number"},
-                         {"Text1", "First numerator"},
-                         {"Text2", "First denominator"},
-                         {"Combo1", "Operation"},
-                         {"Text7", "Second whole number"},
-                         {"Text3", "Second numerator"},
-                         {"Text4", "Second denominator"},
-                         {"Text5", "Result"}});
+    setWindowTitle(tr("Fraction Calculator"));
+    DescribeBoxes(this, {{"Text6", tr("First whole number")},
+                         {"Text1", tr("First numerator")},
+                         {"Text2", tr("First denominator")},
+                         {"Combo1", tr("Operation")},
+                         {"Text7", tr("Second whole number")},
+                         {"Text3", tr("Second numerator")},
+                         {"Text4", tr("Second denominator")},
+                         {"Text5", tr("Result")}});
 
     Text6 = termBox("Text6", this);
     Text1 = termBox("Text1", this);
@@ -59,7 +59,7 @@ FractionMix::FractionMix(QWidget *parent) : ToolWindow(parent) {
     Text7 = termBox("Text7", this);
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineResultBox("Text5", this, 4200, 1700);
     SelectAllOnCtrlA(Text5);
@@ -102,14 +102,14 @@ void FractionMix::Command1_Click() {
     fillIfEmpty(Text7, QStringLiteral("0"));
     silentErrorExit([&] {
         if (Combo1->findText(Combo1->currentText(), Qt::MatchExactly) < 0)
-            RejectInput(Combo1, QStringLiteral("An operator from the list: + - * /"));
+            RejectInput(Combo1, tr("An operator from the list: + - * /"));
         RequireNumbers({Text6, Text1, Text2, Text7, Text3, Text4});
         for (QLineEdit *denominator : {Text2, Text4})
-            RequireNonZero(denominator, QStringLiteral("A denominator other than zero"));
+            RequireNonZero(denominator, tr("A denominator other than zero"));
         if (Combo1->currentText() == QLatin1String("/") &&
             IsZeroMixedFraction(ReadStrictNumber(Text7), ReadStrictNumber(Text3),
                                 ReadStrictNumber(Text4)))
-            RejectInput(Text3, QStringLiteral("Dividing by zero: the second fraction is zero"));
+            RejectInput(Text3, tr("Dividing by zero: the second fraction is zero"));
         const auto text =
             FractionMixText({Text6->text(), Text1->text(), Text2->text()}, Combo1->currentText(),
                             {Text7->text(), Text3->text(), Text4->text()});
@@ -120,22 +120,24 @@ void FractionMix::Command1_Click() {
 
 FractionEquality::FractionEquality(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("FractionEquality"));
-    setWindowTitle(QStringLiteral("Fraction Equation Solver"));
-    DescribeBoxes(
-        this,
-        {{"Text1", "A"}, {"Text2", "B"}, {"Text3", "C"}, {"Text4", "D"}, {"Text5", "Working"}});
+    setWindowTitle(tr("Fraction Equation Solver"));
+    DescribeBoxes(this, {{"Text1", tr("A")},
+                         {"Text2", tr("B")},
+                         {"Text3", tr("C")},
+                         {"Text4", tr("D")},
+                         {"Text5", tr("Working")}});
 
     Text1 = termBox("Text1", this);
     Text2 = termBox("Text2", this);
     Label2 = Caption(QStringLiteral("="), "Label2", this);
     Text3 = termBox("Text3", this);
     Text4 = termBox("Text4", this);
-    Command1 = CommandButton(QStringLiteral("Solve"), "Command1", this);
+    Command1 = CommandButton(tr("Solve"), "Command1", this);
     DefaultButton(Command1);
     Text5 = MultiLineResultBox("Text5", this, 3000, 1300);
     SelectAllOnCtrlA(Text5);
-    Command2 = CommandButton(QStringLiteral("Sample"), "Command2", this);
-    Command3 = CommandButton(QStringLiteral("Clear"), "Command3", this);
+    Command2 = CommandButton(tr("Sample"), "Command2", this);
+    Command3 = CommandButton(tr("Clear"), "Command3", this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -174,7 +176,7 @@ void FractionEquality::Command1_Click() {
         if (unknowns != 1) {
             for (QLineEdit *box : boxes)
                 if (unknowns == 0 || box->text() == QLatin1String("x"))
-                    MarkInput(box, InputState::Error, QStringLiteral("Exactly one term is x"));
+                    MarkInput(box, InputState::Error, tr("Exactly one term is x"));
             throw CalcError(CalcError::Kind::InvalidArgument, "one unknown needed");
         }
         QList<QWidget *> known;
@@ -183,7 +185,7 @@ void FractionEquality::Command1_Click() {
                 known << box;
         RequireNumbers(known);
         // x is found by dividing by the term across from it.
-        RequireNonZero(boxes[3 - unknown], QStringLiteral("A number other than zero"));
+        RequireNonZero(boxes[3 - unknown], tr("A number other than zero"));
         setMultiLineText(Text5, ProportionWorking(unknown, {Text1->text(), Text2->text(),
                                                             Text3->text(), Text4->text()}));
     });

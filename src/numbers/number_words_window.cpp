@@ -22,13 +22,13 @@ namespace zq {
 
 NumbersEnglish::NumbersEnglish(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("NumbersEnglish"));
-    setWindowTitle(QStringLiteral("Numbers to String"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "In words"}});
+    setWindowTitle(tr("Numbers to String"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text2", tr("In words")}});
     Text1 = TextBox("Text1", this, 15);
-    Option1 = OptionButton(QStringLiteral("Numbers to English"), "Option1", this);
-    Option2 = OptionButton(QStringLiteral("Numbers to Turkish"), "Option2", this);
+    Option1 = OptionButton(tr("Numbers to English"), "Option1", this);
+    Option2 = OptionButton(tr("Numbers to Turkish"), "Option2", this);
     Option1->setChecked(true);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 4800, 1200);
 
@@ -46,12 +46,11 @@ void NumbersEnglish::Command1_Click() {
         try {
             value = Currency::fromDouble(number);
         } catch (const CalcError &) {
-            RejectInput(Text1, QStringLiteral("A number from -922337203685477 to 922337203685477"));
+            RejectInput(Text1, tr("A number from -922337203685477 to 922337203685477"));
         }
         // The words are those of the whole number below: say so when a fraction was dropped.
         if (const double whole = std::floor(number); whole != number)
-            MarkInput(Text1, InputState::Warning,
-                      QStringLiteral("Read as %1").arg(FormatNumberText(whole)));
+            MarkInput(Text1, InputState::Warning, tr("Read as %1").arg(FormatNumberText(whole)));
         if (Option1->isChecked())
             setMultiLineText(Text2, NumberToEnglishWords(value));
         else if (Option2->isChecked())
@@ -61,10 +60,10 @@ void NumbersEnglish::Command1_Click() {
 
 Roman::Roman(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Roman"));
-    setWindowTitle(QStringLiteral("Numbers to Roman"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Roman numeral"}});
+    setWindowTitle(tr("Numbers to Roman"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text2", tr("Roman numeral")}});
     Text1 = TextBox("Text1", this, 7);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
     DefaultButton(Command1);
     Text2 = ResultBox("Text2", this);
     Text2->setMinimumWidth(twips(3600));

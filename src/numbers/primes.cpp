@@ -4,10 +4,44 @@
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zq {
 namespace {
+
+// What a prime and a non-prime number are called: the verdict after the number, and the
+// prime table's line with the number at %1.
+struct PrimeWording {
+    const char *verdict;
+    const char *tableLine;
+};
+
+constexpr PrimeWording Prime = {QT_TRANSLATE_NOOP("zq::Primes", "is prime number"),
+                                QT_TRANSLATE_NOOP("zq::Primes", "%1   prime")};
+constexpr PrimeWording NonPrime = {QT_TRANSLATE_NOOP("zq::Primes", "is non-prime number"),
+                                   QT_TRANSLATE_NOOP("zq::Primes", "%1   non-prime")};
+
+const PrimeWording &wordingOf(bool prime) {
+    return prime ? Prime : NonPrime;
+}
+
+QString shown(const char *text) {
+    return QCoreApplication::translate("zq::Primes", text);
+}
+
+// The verdict's English text for k, or null when there is no number to judge.
+const char *verdictOf(double k) {
+    if (!(k > 0.5)) // rounds to 0 or below, half to even
+        return nullptr;
+    return wordingOf(IsPrimeByTrialDivision(k)).verdict;
+}
+
+// Every table line starts with a space.
+QString tableLine(const QString &wording, std::int64_t i) {
+    return QLatin1Char(' ') + wording.arg(i);
+}
 
 bool hasDivisorUpToRoot(std::int64_t m) {
     if (m % 2 == 0)
@@ -33,10 +67,13 @@ bool IsPrimeByTrialDivision(double k) {
 }
 
 QString PrimeVerdictText(double k) {
-    if (!(k > 0.5)) // rounds to 0 or below, half to even
-        return {};
-    return IsPrimeByTrialDivision(k) ? QStringLiteral("is prime number")
-                                     : QStringLiteral("is non-prime number");
+    const char *verdict = verdictOf(k);
+    return verdict ? shown(verdict) : QString();
+}
+
+QString EnglishPrimeVerdictText(double k) {
+    const char *verdict = verdictOf(k);
+    return verdict ? QString::fromUtf8(verdict) : QString();
 }
 
 QString PrimeFactorText(double n) {
@@ -66,13 +103,8 @@ std::int64_t primeTableRowCount(double n) {
     return n >= 1 ? static_cast<std::int64_t>(std::floor(n)) : 0;
 }
 
-QString primeTableLine(std::int64_t i, bool prime) {
-    return QLatin1Char(' ') + QString::number(i) +
-           (prime ? QLatin1String("   prime") : QLatin1String("   non-prime"));
-}
-
 QString primeTableLine(std::int64_t i) {
-    return primeTableLine(i, IsPrimeByTrialDivision(double(i)));
+    return tableLine(shown(wordingOf(IsPrimeByTrialDivision(double(i))).tableLine), i);
 }
 
 std::vector<bool> primeVerdicts(std::int64_t first, std::int64_t count) {
@@ -91,17 +123,20 @@ std::vector<bool> primeVerdicts(std::int64_t first, std::int64_t count) {
     return prime;
 }
 
-QStringList primeTableLines(std::int64_t first, std::int64_t count) {
+QStringList englishPrimeTableLines(std::int64_t first, std::int64_t count) {
     const std::vector<bool> prime = primeVerdicts(first, count);
+    const QString primeLine = QString::fromUtf8(Prime.tableLine);
+    const QString nonPrimeLine = QString::fromUtf8(NonPrime.tableLine);
     QStringList lines;
     lines.reserve(count);
     for (std::int64_t k = 0; k < count; ++k)
-        lines << primeTableLine(first + k, prime[static_cast<std::size_t>(k)]);
+        lines << tableLine(prime[static_cast<std::size_t>(k)] ? primeLine : nonPrimeLine,
+                           first + k);
     return lines;
 }
 
-QStringList PrimeTableLines(double n) {
-    return primeTableLines(1, primeTableRowCount(n));
+QStringList EnglishPrimeTableLines(double n) {
+    return englishPrimeTableLines(1, primeTableRowCount(n));
 }
 
 DivisibilityOutcome DivisibilityResult(const QString &dividendText, const QString &divisorText) {
@@ -112,9 +147,10 @@ DivisibilityOutcome DivisibilityResult(const QString &dividendText, const QStrin
     // -2147483648 mod -1 is 0; computed directly it would trap.
     const std::int32_t r = b == -1 ? 0 : a % b;
     const QString remainder = QString::number(r);
-    const QString verdict = r == 0 ? QStringLiteral("Divisible by ") + divisorText
-                                   : QStringLiteral("Not divisible by ") + divisorText +
-                                         QStringLiteral(" , remainder ") + remainder;
+    const QString verdict =
+        r == 0 ? shown(QT_TRANSLATE_NOOP("zq::Primes", "Divisible by %1")).arg(divisorText)
+               : shown(QT_TRANSLATE_NOOP("zq::Primes", "Not divisible by %1 , remainder %2"))
+                     .arg(divisorText, remainder);
     return {remainder, verdict};
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAbstractListModel>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,19 +60,19 @@ bool isNothingEntered(const QLineEdit *box) {
 
 PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeFactor"));
-    setWindowTitle(QStringLiteral("Prime Factor Calculator"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text2", "Prime factors"}});
+    setWindowTitle(tr("Prime Factor Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text2", tr("Prime factors")}});
 
     Text1 = TextBox("Text1", this);
     Text1->setMaxLength(8);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = MultiLineResultBox("Text2", this, 3500, 1200);
     Label1 = Caption(QString(), "Label1", this);
     MarkResult(Label1);
 
     BoxAndButtonRows(this, Text1, Command1, {Text2, Label1});
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &PrimeFactor::Command1_Click);
     connect(Save, &QAction::triggered, this, &PrimeFactor::Save_Click);
@@ -79,32 +80,35 @@ PrimeFactor::PrimeFactor(QWidget *parent) : ToolWindow(parent) {
 
 void PrimeFactor::Command1_Click() {
     const Computation computing(this);
+    m_savedVerdict.clear(); // a failed computation empties the verdict
     silentErrorExit([&] {
         Text2->clear();
         // Only whole numbers have prime factors, and 1 is the least with a verdict.
         const double n = ReadLenientNumber(Text1);
         if (n != std::floor(n) || !(n >= 1 && n <= 99999999))
-            RejectInput(Text1, QStringLiteral("A whole number from 1 to 99999999"));
-        Label1->setText(PleaseWait);
+            RejectInput(Text1, tr("A whole number from 1 to 99999999"));
+        Label1->setText(PleaseWait());
         setMultiLineText(Text2, PrimeFactorText(n));
         Label1->setText(PrimeVerdictText(n));
+        m_savedVerdict = EnglishPrimeVerdictText(n);
     });
 }
 
 void PrimeFactor::Save_Click() {
+    // The file keeps the English verdict in every language.
     SaveResultText(this, QStringLiteral("PrimeFactors.txt"),
                    {QStringLiteral("\r\n") + multiLineText(Text2) + QStringLiteral("= ") +
-                    Text1->text() + QLatin1Char(' ') + Label1->text()},
-                   SavedMessage);
+                    Text1->text() + QLatin1Char(' ') + m_savedVerdict},
+                   SavedMessage());
 }
 
 PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("PrimeNonPrime"));
-    setWindowTitle(QStringLiteral("Prime,Non-Prime Numbers"));
-    DescribeBoxes(this, {{"Text1", "Up to"}, {"List1", "Numbers"}});
+    setWindowTitle(tr("Prime,Non-Prime Numbers"));
+    DescribeBoxes(this, {{"Text1", tr("Up to")}, {"List1", tr("Numbers")}});
 
     Text1 = TextBox("Text1", this);
-    Command1 = CommandButton(QStringLiteral("Show"), "Command1", this);
+    Command1 = CommandButton(tr("Show"), "Command1", this);
     DefaultButton(Command1);
     List1 = named(new LazyListView(this), "List1");
     MarkResult(List1);
@@ -113,7 +117,7 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
     List1->setModel(m_table);
 
     BoxAndButtonRows(this, Text1, Command1, {List1});
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &PrimeNonPrime::Command1_Click);
     connect(Save, &QAction::triggered, this, &PrimeNonPrime::Save_Click);
@@ -122,17 +126,17 @@ PrimeNonPrime::PrimeNonPrime(QWidget *parent) : ToolWindow(parent) {
 void PrimeNonPrime::Command1_Click() {
     const Computation computing(this);
     if (isNothingEntered(Text1))
-        ShowMessage(this, QStringLiteral("Enter the Number!"), MessageIcon::Information,
-                    MessageButtons::Ok, QStringLiteral("Prime,Non-Prime"));
+        ShowMessage(this, tr("Enter the Number!"), MessageIcon::Information, MessageButtons::Ok,
+                    tr("Prime,Non-Prime"));
     silentErrorExit([&] {
         m_table->setUpperEnd(0);
         const double n = ReadStrictNumber(Text1);
         // The list holds at most one line per 32-bit number: a larger N reads like no number.
         RequireRange(Text1, n, 1, std::numeric_limits<int>::max(),
-                     QStringLiteral("A number from 1 to 2147483647"));
+                     tr("A number from 1 to 2147483647"));
         const std::int64_t rows = primeTableRowCount(n);
         if (double(rows) != n)
-            MarkInput(Text1, InputState::Warning, QStringLiteral("Read as %1").arg(rows));
+            MarkInput(Text1, InputState::Warning, tr("Read as %1").arg(rows));
         m_table->setUpperEnd(int(rows));
     });
 }
@@ -140,14 +144,14 @@ void PrimeNonPrime::Command1_Click() {
 void PrimeNonPrime::Save_Click() {
     SaveResultLines(
         this, QStringLiteral("PrimeNon-PrimeNumbers.txt"), m_table->rowCount(),
-        [](qint64 first, qint64 count) { return primeTableLines(first + 1, count); },
-        QStringLiteral("Saved to the program's location!"));
+        [](qint64 first, qint64 count) { return englishPrimeTableLines(first + 1, count); },
+        tr("Saved to the program's location!"));
 }
 
 Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Divisibility"));
-    setWindowTitle(QStringLiteral("Divisibility Calculator"));
-    DescribeBoxes(this, {{"Text1", "Number"}, {"Text12", "Divisor"}});
+    setWindowTitle(tr("Divisibility Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Number")}, {"Text12", tr("Divisor")}});
 
     Text1 = TextBox("Text1", this);
     Text1->setMaxLength(9);
@@ -157,11 +161,11 @@ Divisibility::Divisibility(QWidget *parent) : ToolWindow(parent) {
     Text5 = TextBox("Text5", this);
     Text5->setVisible(false);
     MarkResult(Text5);
-    Label5 = Caption(QStringLiteral("Divisible by x"), "Label5", this);
+    Label5 = Caption(tr("Divisible by x"), "Label5", this);
     MarkResult(Label5);
     Label5->setMinimumWidth(twips(3600));
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Rules"), "Command2", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
+    Command2 = CommandButton(tr("Rules"), "Command2", this);
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);
@@ -184,7 +188,7 @@ void Divisibility::Command1_Click() {
         RequireNumbers({Text1, Text12});
         ReadRoundedNumber(Text1, -2147483648.0, 2147483647);
         if (ReadRoundedNumber(Text12, -2147483648.0, 2147483647) == 0)
-            RejectInput(Text12, QStringLiteral("A number other than zero"));
+            RejectInput(Text12, tr("A number other than zero"));
         const auto result = DivisibilityResult(Text1->text(), Text12->text());
         Text5->setText(result.remainder);
         Label5->setText(result.verdict);
@@ -198,43 +202,45 @@ void Divisibility::Command2_Click() {
 namespace {
 
 constexpr const char *RulesLeft[] = {
-    "Divisible by 2:",
-    "The last digit is even (0,2,4,6,8).",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 2:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The last digit is even (0,2,4,6,8)."),
     "",
-    "Divisible by 3:",
-    "The sum of the digits is divisible by 3.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 3:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The sum of the digits is divisible by 3."),
     "",
-    "Divisible by 4:",
-    "The last two digits are divisible by 4.",
-    "Or last two digits are 0.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 4:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The last two digits are divisible by 4."),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Or last two digits are 0."),
     "",
-    "Divisible by 5:",
-    "The last digit is 0 or 5.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 5:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The last digit is 0 or 5."),
     "",
-    "Divisible by 6:",
-    "The number is divisible by both 2 and 3.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 6:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The number is divisible by both 2 and 3."),
 };
 
 constexpr const char *RulesRight[] = {
-    "Divisible by 7:",
-    ("Take the last digit, double it, and subtract it from the rest of the number. Example: "
-     "308  (8x2=16, 30-16=14)"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 7:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules",
+                      "Take the last digit, double it, and subtract it from the rest of the "
+                      "number. Example: 308  (8x2=16, 30-16=14)"),
     "",
-    "Divisible by 8:",
-    "The last three digits are divisible by 8.",
-    "Or last three digits are 0.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 8:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The last three digits are divisible by 8."),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Or last three digits are 0."),
     "",
-    "Divisible by 9:",
-    "The sum of the digits is divisible by 9.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 9:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The sum of the digits is divisible by 9."),
     "",
-    "Divisible by 10:",
-    "The last digit is 0.",
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "Divisible by 10:"),
+    QT_TRANSLATE_NOOP("zq::DivisibilityRules", "The last digit is 0."),
 };
 
+// The rules one to a line; the empty lines between them stay empty.
 template <std::size_t N> QString linesOf(const char *const (&lines)[N]) {
     QStringList text;
     for (const char *line : lines)
-        text << QString::fromLatin1(line);
+        text << (*line ? QCoreApplication::translate("zq::DivisibilityRules", line) : QString());
     return text.join(QLatin1Char('\n'));
 }
 
@@ -242,7 +248,7 @@ template <std::size_t N> QString linesOf(const char *const (&lines)[N]) {
 
 DivisibilityRules::DivisibilityRules(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DivisibilityRules"));
-    setWindowTitle(QStringLiteral("Divisibility Rules"));
+    setWindowTitle(tr("Divisibility Rules"));
 
     Label1 = Caption(linesOf(RulesLeft), "Label1", this);
     Label2 = Caption(linesOf(RulesRight), "Label2", this);
@@ -250,7 +256,7 @@ DivisibilityRules::DivisibilityRules(QWidget *parent) : ToolWindow(parent) {
     Label2->setMinimumWidth(twips(3600));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Command1 = CommandButton(QStringLiteral("OK"), "Command1", this);
+    Command1 = CommandButton(tr("OK"), "Command1", this);
     DefaultButton(Command1);
     CancelButton(Command1);
 

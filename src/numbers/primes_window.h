@@ -2,6 +2,8 @@
 
 #include "common/tool_window.h"
 
+#include <QString>
+
 #include <cstdint>
 
 class QAction;
@@ -30,6 +32,9 @@ public:
 public slots:
     void Command1_Click();
     void Save_Click();
+
+private:
+    QString m_savedVerdict; // the verdict shown, as the file keeps it: in English
 };
 
 // "Prime,Non-Prime Numbers": every number from 1 to N marked prime or non-prime. The list

@@ -29,13 +29,13 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
     : ToolWindow(parent), m_fileName(fileName) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
-    DescribeBoxes(this, {{"List1", "Terms"}});
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Initial Value"), "Text1"},
+    DescribeBoxes(this, {{"List1", tr("Terms")}});
+    const Form form = FieldForm(this, {{"Label1", tr("Initial Value"), "Text1"},
                                        {"Label2", stepCaption, "Text2"},
-                                       {"Label3", QStringLiteral("Number of Terms"), "Text3"}});
+                                       {"Label3", tr("Number of Terms"), "Text3"}});
     Label1 = form.captions[0], Label2 = form.captions[1], Label3 = form.captions[2];
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, form.grid);
     List1 = named(new QListWidget(this), "List1");
     MarkResult(List1);
     List1->setUniformItemSizes(true);
@@ -44,7 +44,7 @@ ProgressionWindow::ProgressionWindow(const char *name, const QString &title,
     MarkResult(Label4);
     form.grid->addWidget(List1, form.grid->rowCount(), 0, 1, 2);
     form.grid->addWidget(Label4, form.grid->rowCount(), 0, 1, 2);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Command1, &QPushButton::clicked, this, &ProgressionWindow::Command1_Click);
     connect(Save, &QAction::triggered, this, &ProgressionWindow::Save_Click);
@@ -56,7 +56,7 @@ void ProgressionWindow::Command1_Click() {
         RequireNumbers({Text1, Text2, Text3});
         // A count the list could never reach is refused before anything changes.
         const double count = ReadStrictNumber(Text3);
-        RejectOnFailure({Text3}, QStringLiteral("A whole number from 2 to 1000000"),
+        RejectOnFailure({Text3}, tr("A whole number from 2 to 1000000"),
                         [&] { checkProgressionTermCount(count); });
         List1->clear();
         Label4->clear();
@@ -74,14 +74,13 @@ void ProgressionWindow::Save_Click() {
     QStringList lines;
     for (int row = 0; row < List1->count(); ++row)
         lines << List1->item(row)->text();
-    SaveResultText(this, m_fileName, lines, QStringLiteral("Saved to the program's location!"));
+    SaveResultText(this, m_fileName, lines, tr("Saved to the program's location!"));
 }
 
 ArithmeticProgression::ArithmeticProgression(QWidget *parent)
-    : ProgressionWindow("ArithmeticProgression",
-                        QStringLiteral("Arithmetic Progression Calculator"),
-                        QStringLiteral("Common Difference"),
-                        QStringLiteral("ArithmeticProgression.txt"), parent) {}
+    : ProgressionWindow("ArithmeticProgression", tr("Arithmetic Progression Calculator"),
+                        tr("Common Difference"), QStringLiteral("ArithmeticProgression.txt"),
+                        parent) {}
 
 ProgressionTerms ArithmeticProgression::terms(double first, double step, double count) const {
     return ArithmeticTerms(first, step, count);
@@ -92,9 +91,8 @@ QString ArithmeticProgression::sumText(double first, double step, double count) 
 }
 
 GeometricProgression::GeometricProgression(QWidget *parent)
-    : ProgressionWindow("GeometricProgression", QStringLiteral("Geometric Progression Calculator"),
-                        QStringLiteral("Common Ratio"), QStringLiteral("GeometricProgression.txt"),
-                        parent) {}
+    : ProgressionWindow("GeometricProgression", tr("Geometric Progression Calculator"),
+                        tr("Common Ratio"), QStringLiteral("GeometricProgression.txt"), parent) {}
 
 ProgressionTerms GeometricProgression::terms(double first, double step, double count) const {
     return GeometricTerms(first, step, count);
@@ -106,10 +104,10 @@ QString GeometricProgression::sumText(double first, double step, double count) c
 
 fibonacci::fibonacci(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("fibonacci"));
-    setWindowTitle(QStringLiteral("Fibonacci Calculator"));
-    DescribeBoxes(this, {{"Text1", "Term"}, {"Text2", "Fibonacci number"}});
+    setWindowTitle(tr("Fibonacci Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Term")}, {"Text2", tr("Fibonacci number")}});
     Text1 = TextBox("Text1", this, 2);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = ResultBox("Text2", this);
     Label1 = Caption(QString(), "Label1", this);
@@ -123,15 +121,15 @@ void fibonacci::Command1_Click() {
     silentErrorExit([&] {
         if (ReadStrictNumber(Text1) >= 40 &&
             ShowMessage(this,
-                        QStringLiteral("Entered number is big! Calculation will take several "
-                                       "minutes!\nDo you want to continue?"),
+                        tr("Entered number is big! Calculation will take several minutes!\nDo "
+                           "you want to continue?"),
                         MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
             computing.cancel();
             return;
         }
-        ShowStatus(Label1, PleaseWait);
+        ShowStatus(Label1, PleaseWait());
         const double term = ReadRoundedNumber(Text1, -32768, 32767);
-        ShowNumber(Text2, RejectOnFailure({Text1}, TooLargeToCompute,
+        ShowNumber(Text2, RejectOnFailure({Text1}, TooLargeToCompute(),
                                           [&] { return fibonacciTerm(toInt16(term)); }));
     });
     Label1->clear();

@@ -24,20 +24,19 @@ namespace zq {
 
 SquareCubeRoot::SquareCubeRoot(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("SquareCubeRoot"));
-    setWindowTitle(QStringLiteral("Square (Root), Cube (Root) Calculator"));
-    const Form form =
-        FieldForm(this, {{"Label4", QStringLiteral("Enter Number"), "Text1"},
-                         {"Label1", QStringLiteral("Square"), "Text2", {}, nullptr, true},
-                         {"Label2", QStringLiteral("Cube"), "Text3", {}, nullptr, true},
-                         {"Label3", QStringLiteral("Square Root"), "Text4", {}, nullptr, true},
-                         {"Label5", QStringLiteral("Cube Root"), "Text5", {}, nullptr, true}});
+    setWindowTitle(tr("Square (Root), Cube (Root) Calculator"));
+    const Form form = FieldForm(this, {{"Label4", tr("Enter Number"), "Text1"},
+                                       {"Label1", tr("Square"), "Text2", {}, nullptr, true},
+                                       {"Label2", tr("Cube"), "Text3", {}, nullptr, true},
+                                       {"Label3", tr("Square Root"), "Text4", {}, nullptr, true},
+                                       {"Label5", tr("Cube Root"), "Text5", {}, nullptr, true}});
     Label4 = form.captions[0], Label1 = form.captions[1], Label2 = form.captions[2];
     Label3 = form.captions[3], Label5 = form.captions[4];
     Text1 = form.boxes[0], Text2 = form.boxes[1], Text3 = form.boxes[2];
     Text4 = form.boxes[3], Text5 = form.boxes[4];
     for (QLineEdit *box : form.boxes)
         box->setMinimumWidth(std::max(box->minimumWidth(), twips(2400)));
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Text1, &QLineEdit::textChanged, this, &SquareCubeRoot::Text1_Change);
     connect(Save, &QAction::triggered, this, &SquareCubeRoot::Save_Click);
@@ -52,8 +51,9 @@ void SquareCubeRoot::Text1_Change() {
     const Computation computing(this);
     silentErrorExit([&] {
         const double x = ReadStrictNumber(Text1);
-        ShowNumber(Text2, RejectOnFailure({Text1}, TooLargeToCompute, [x] { return SquareOf(x); }));
-        ShowNumber(Text3, RejectOnFailure({Text1}, TooLargeToCompute, [x] { return CubeOf(x); }));
+        ShowNumber(Text2,
+                   RejectOnFailure({Text1}, TooLargeToCompute(), [x] { return SquareOf(x); }));
+        ShowNumber(Text3, RejectOnFailure({Text1}, TooLargeToCompute(), [x] { return CubeOf(x); }));
         // A negative number has a square and a cube, but the power function gives it no roots.
         try {
             ShowNumber(Text4, PowerOf(x, 1.0 / 2));
@@ -61,28 +61,30 @@ void SquareCubeRoot::Text1_Change() {
         } catch (const CalcError &) {
             Text4->clear();
             Text5->clear();
-            MarkInput(Text1, InputState::Warning, QStringLiteral("No roots of a negative number"));
+            MarkInput(Text1, InputState::Warning, tr("No roots of a negative number"));
         }
     });
 }
 
 void SquareCubeRoot::Save_Click() {
+    // The file keeps its English words in every language.
     SaveResultText(this, QStringLiteral("SquareCubeRoot.txt"),
                    {QString(), QStringLiteral("(") + Text1->text() + QStringLiteral(")"),
                     QStringLiteral("Square = ") + Text2->text(),
                     QStringLiteral("Square Root = ") + Text4->text(),
                     QStringLiteral("Cube = ") + Text3->text(),
                     QStringLiteral("Cube Root = ") + Text5->text()},
-                   SavedMessage);
+                   SavedMessage());
 }
 
 nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("nthRoot"));
-    setWindowTitle(QStringLiteral("nth Root Calculator"));
-    DescribeBoxes(this, {{"Text2", "Root degree"}, {"Text1", "Number"}, {"Text3", "Root"}});
+    setWindowTitle(tr("nth Root Calculator"));
+    DescribeBoxes(this,
+                  {{"Text2", tr("Root degree")}, {"Text1", tr("Number")}, {"Text3", tr("Root")}});
     Text2 = TextBox("Text2", this);
     Text2->setMaximumWidth(twips(500));
-    Label1 = Caption(QStringLiteral("V"), "Label1", this);
+    Label1 = Caption(tr("V", "the radical sign, drawn as a letter"), "Label1", this);
     QFont radical = Label1->font();
     radical.setPointSizeF(radical.pointSizeF() * 2);
     Label1->setFont(radical);
@@ -97,7 +99,7 @@ nthRoot::nthRoot(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(Text1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("="), this), 1, 3);
     grid->addWidget(Text3, 1, 4);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
 
     connect(Text1, &QLineEdit::textChanged, this, &nthRoot::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &nthRoot::Text2_Change);
@@ -111,10 +113,10 @@ void nthRoot::Text1_Change() {
     silentErrorExit([&] {
         RequireNumbers({Text1, Text2});
         const double x = ReadStrictNumber(Text1);
-        const double n = RequireNonZero(Text2, QStringLiteral("A root degree other than zero"));
-        ShowNumber(Text3, RejectOnFailure({Text1, Text2},
-                                          QStringLiteral("No real root of a negative number here"),
-                                          [&] { return NthRoot(x, n); }));
+        const double n = RequireNonZero(Text2, tr("A root degree other than zero"));
+        ShowNumber(Text3,
+                   RejectOnFailure({Text1, Text2}, tr("No real root of a negative number here"),
+                                   [&] { return NthRoot(x, n); }));
     });
 }
 
@@ -126,23 +128,24 @@ void nthRoot::Save_Click() {
     SaveResultText(this, QStringLiteral("nthRoot.txt"),
                    {QString(), Text1->text() + QStringLiteral(" ^ (1/") + Text2->text() +
                                    QStringLiteral(")") + QStringLiteral(" = ") + Text3->text()},
-                   SavedMessage);
+                   SavedMessage());
 }
 
 Percent::Percent(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("Percent"));
-    setWindowTitle(QStringLiteral("% Percentage Calculator"));
-    DescribeBoxes(this,
-                  {{"Text1", "Percent rate"}, {"Text2", "Amount"}, {"Text3", "Percent amount"}});
+    setWindowTitle(tr("% Percentage Calculator"));
+    DescribeBoxes(
+        this,
+        {{"Text1", tr("Percent rate")}, {"Text2", tr("Amount")}, {"Text3", tr("Percent amount")}});
     Text1 = TextBox("Text1", this);
     Label1 = Caption(QStringLiteral("%"), "Label1", this);
     Text2 = TextBox("Text2", this);
     Text3 = TextBox("Text3", this);
-    Option3 = OptionButton(QStringLiteral("Percent Rate"), "Option3", this);
-    Option2 = OptionButton(QStringLiteral("Amount"), "Option2", this);
-    Option1 = OptionButton(QStringLiteral("Percent Amount"), "Option1", this);
+    Option3 = OptionButton(tr("Percent Rate"), "Option3", this);
+    Option2 = OptionButton(tr("Amount"), "Option2", this);
+    Option1 = OptionButton(tr("Percent Amount"), "Option1", this);
     Option1->setChecked(true);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
 
     auto *grid = new QGridLayout(this);
@@ -176,11 +179,11 @@ void Percent::Command1_Click() {
 
 DivisionOperation::DivisionOperation(QWidget *parent) : ToolWindow(parent) {
     setObjectName(QStringLiteral("DivisionOperation"));
-    setWindowTitle(QStringLiteral("Division Operation"));
-    DescribeBoxes(this, {{"Text1", "Dividend"},
-                         {"Text2", "Divisor"},
-                         {"Text3", "Remainder"},
-                         {"Text4", "Quotient"}});
+    setWindowTitle(tr("Division Operation"));
+    DescribeBoxes(this, {{"Text1", tr("Dividend")},
+                         {"Text2", tr("Divisor")},
+                         {"Text3", tr("Remainder")},
+                         {"Text4", tr("Quotient")}});
     Text1 = TextBox("Text1", this, 9);
     Label2 = Caption(QString(), "Label2", this);
     Text2 = TextBox("Text2", this, 9);
@@ -211,8 +214,8 @@ void DivisionOperation::Text1_Change() {
         const double d = ReadRoundedNumber(Text1, -2147483648.0, 2147483647);
         const double s = ReadRoundedNumber(Text2, -2147483648.0, 2147483647);
         if (s == 0)
-            RejectInput(Text2, QStringLiteral("A divisor other than zero"));
-        const IntegerDivision result = RejectOnFailure({Text1, Text2}, TooLargeToCompute, [&] {
+            RejectInput(Text2, tr("A divisor other than zero"));
+        const IntegerDivision result = RejectOnFailure({Text1, Text2}, TooLargeToCompute(), [&] {
             return DivideIntegers(toInt32(d), toInt32(s));
         });
         Text3->setText(QString::number(result.remainder));

@@ -5,6 +5,8 @@
 #include "common/number_rules.h"
 #include "common/numeric_types.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace zq {
@@ -58,7 +60,8 @@ ProgressionTerms progressionTerms(double first, double terms, NextTerm next) {
 
 template <class Sum> QString sumText(Sum sum) {
     try {
-        return QStringLiteral("Sum of the Series: ") + QString::number(toInt32(checkedFloat(sum)));
+        return QCoreApplication::translate("zq::Series", "Sum of the Series: %1")
+            .arg(toInt32(checkedFloat(sum)));
     } catch (const CalcError &) {
         return {};
     }

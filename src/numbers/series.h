@@ -37,8 +37,8 @@ struct ProgressionTerms {
 ProgressionTerms ArithmeticTerms(double first, double step, double terms);
 ProgressionTerms GeometricTerms(double first, double ratio, double terms);
 
-// "Sum of the Series: " and the sum rounded to a 32-bit integer; empty when the sum cannot be
-// given (a ratio of 1, a sum beyond 32 bits).
+// "Sum of the Series: " and the sum rounded to a 32-bit integer, in the interface language;
+// empty when the sum cannot be given (a ratio of 1, a sum beyond 32 bits).
 QString ArithmeticSumText(double first, double step, double terms);
 QString GeometricSumText(double first, double ratio, double terms);
 

@@ -2,6 +2,7 @@
 
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -13,152 +14,157 @@ namespace zq {
 namespace {
 
 constexpr Element Table[] = {
-    {u"H", u"Hydrogen", 1.008},
-    {u"He", u"Helium", 4.003},
-    {u"Li", u"Lithium", 6.941},
-    {u"Be", u"Beryllium", 9.012},
-    {u"B", u"Boron", 10.81},
-    {u"C", u"Carbon", 12.01},
-    {u"N", u"Nitrogen", 14.01},
-    {u"O", u"Oxygen", 16},
-    {u"F", u"Fluorine", 19},
-    {u"Ne", u"Neon", 20.18},
-    {u"Na", u"Sodium", 22.99},
-    {u"Mg", u"Magnesium", 24.31},
-    {u"Al", u"Aluminium", 26.98},
-    {u"Si", u"Silicon", 28.09},
-    {u"P", u"Phosphorus", 30.97},
-    {u"S", u"Sulfur", 32.07},
-    {u"Cl", u"Chlorine", 35.45},
-    {u"Ar", u"Argon", 39.95},
-    {u"K", u"Potassium", 39.1},
-    {u"Ca", u"Calcium", 40.08},
-    {u"Sc", u"Scandium", 44.96},
-    {u"Ti", u"Titanium", 47.87},
-    {u"V", u"Vanadium", 50.94},
-    {u"Cr", u"Chromium", 52},
-    {u"Mn", u"Manganese", 54.94},
-    {u"Fe", u"Iron", 55.85},
-    {u"Co", u"Cobalt", 58.93},
-    {u"Ni", u"Nickel", 58.69},
-    {u"Cu", u"Copper", 63.55},
-    {u"Zn", u"Zinc", 65.39},
-    {u"Ga", u"Gallium", 69.72},
-    {u"Ge", u"Germanium", 72.61},
-    {u"As", u"Arsenic", 74.92},
-    {u"Se", u"Selenium", 78.96},
-    {u"Br", u"Bromine", 79.9},
-    {u"Kr", u"Krypton", 83.8},
-    {u"Rb", u"Rubidium", 85.47},
-    {u"Sr", u"Strontium", 87.62},
-    {u"Y", u"Yttrium", 88.91},
-    {u"Zr", u"Zirconium", 91.22},
-    {u"Nb", u"Niobium", 92.91},
-    {u"Mo", u"Molybdenum", 95.94},
-    {u"Tc", u"Technetium", 98.91},
-    {u"Ru", u"Ruthenium", 101.1},
-    {u"Rh", u"Rhodium", 102.9},
-    {u"Pd", u"Palladium", 106.4},
-    {u"Ag", u"Silver", 107.9},
-    {u"Cd", u"Cadmium", 112.4},
-    {u"In", u"Indium", 114.8},
-    {u"Sn", u"Tin", 118.7},
-    {u"Sb", u"Antimony", 121.8},
-    {u"Te", u"Tellurium", 127.6},
-    {u"I", u"Iodine", 126.9},
-    {u"Xe", u"Xenon", 131.3},
-    {u"Cs", u"Caesium", 132.9},
-    {u"Ba", u"Barium", 137.3},
-    {u"La", u"Lanthanum", 138.9},
-    {u"Ce", u"Cerium", 140.1},
-    {u"Pr", u"Praseodymium", 140.9},
-    {u"Nd", u"Neodymium", 144.2},
-    {u"Pm", u"Promethium", 146.9},
-    {u"Sm", u"Samarium", 150.4},
-    {u"Eu", u"Europium", 152},
-    {u"Gd", u"Gadolinium", 157.3},
-    {u"Tb", u"Terbium", 158.9},
-    {u"Dy", u"Dysprosium", 162.5},
-    {u"Ho", u"Holmium", 164.9},
-    {u"Er", u"Erbium", 167.3},
-    {u"Tm", u"Thulium", 168.9},
-    {u"Yb", u"Ytterbium", 173},
-    {u"Lu", u"Lutetium", 175},
-    {u"Hf", u"Hafnium", 178.5},
-    {u"Ta", u"Tantalum", 180.9},
-    {u"W", u"Tungsten", 183.8},
-    {u"Re", u"Rhenium", 186.2},
-    {u"Os", u"Osmium", 190.2},
-    {u"Ir", u"Iridium", 192.2},
-    {u"Pt", u"Platinum", 195.1},
-    {u"Au", u"Gold", 197},
-    {u"Hg", u"Mercury", 200.6},
-    {u"Tl", u"Thallium", 204.4},
-    {u"Pb", u"Lead", 207.2},
-    {u"Bi", u"Bismuth", 209},
-    {u"Po", u"Polonium", 210},
-    {u"At", u"Astatine", 210},
-    {u"Rn", u"Radon", 222},
-    {u"Fr", u"Francium", 223},
-    {u"Ra", u"Radium", 226},
-    {u"Ac", u"Actinium", 227},
-    {u"Th", u"Thorium", 232},
-    {u"Pa", u"Protactinium", 231},
-    {u"U", u"Uranium", 238},
-    {u"Np", u"Neptunium", 237},
-    {u"Pu", u"Plutonium", 239.1},
-    {u"Am", u"Americium", 241.1},
-    {u"Cm", u"Curium", 244.1},
-    {u"Bk", u"Berkelium", 249.1},
-    {u"Cf", u"Californium", 252.1},
-    {u"Es", u"Einsteinium", 252.1},
-    {u"Fm", u"Fermium", 257.1},
-    {u"Md", u"Mendelevium", 258.1},
-    {u"No", u"Nobelium", 259.1},
-    {u"Lr", u"Lawrencium", 262.1},
-    {u"Rf", u"Rutherfordium", 261.1},
-    {u"Db", u"Dubnium", 262.1},
-    {u"Sg", u"Seaborgium", 263.1},
-    {u"Bh", u"Bohrium", 264.1},
-    {u"Hs", u"Hassium", 265.1},
-    {u"Mt", u"Meitnerium", 268},
-    {u"Ds", u"Darmstadtium", 281, true},
-    {u"Rg", u"Roentgenium", 282, true},
-    {u"Cn", u"Copernicium", 285, true},
-    {u"Nh", u"Nihonium", 286, true},
-    {u"Fl", u"Flerovium", 290, true},
-    {u"Mc", u"Moscovium", 290, true},
-    {u"Lv", u"Livermorium", 293, true},
-    {u"Ts", u"Tennessine", 294, true},
-    {u"Og", u"Oganesson", 294, true},
+    {"H", QT_TRANSLATE_NOOP("zq::AtomicMass", "Hydrogen"), 1.008},
+    {"He", QT_TRANSLATE_NOOP("zq::AtomicMass", "Helium"), 4.003},
+    {"Li", QT_TRANSLATE_NOOP("zq::AtomicMass", "Lithium"), 6.941},
+    {"Be", QT_TRANSLATE_NOOP("zq::AtomicMass", "Beryllium"), 9.012},
+    {"B", QT_TRANSLATE_NOOP("zq::AtomicMass", "Boron"), 10.81},
+    {"C", QT_TRANSLATE_NOOP("zq::AtomicMass", "Carbon"), 12.01},
+    {"N", QT_TRANSLATE_NOOP("zq::AtomicMass", "Nitrogen"), 14.01},
+    {"O", QT_TRANSLATE_NOOP("zq::AtomicMass", "Oxygen"), 16},
+    {"F", QT_TRANSLATE_NOOP("zq::AtomicMass", "Fluorine"), 19},
+    {"Ne", QT_TRANSLATE_NOOP("zq::AtomicMass", "Neon"), 20.18},
+    {"Na", QT_TRANSLATE_NOOP("zq::AtomicMass", "Sodium"), 22.99},
+    {"Mg", QT_TRANSLATE_NOOP("zq::AtomicMass", "Magnesium"), 24.31},
+    {"Al", QT_TRANSLATE_NOOP("zq::AtomicMass", "Aluminium"), 26.98},
+    {"Si", QT_TRANSLATE_NOOP("zq::AtomicMass", "Silicon"), 28.09},
+    {"P", QT_TRANSLATE_NOOP("zq::AtomicMass", "Phosphorus"), 30.97},
+    {"S", QT_TRANSLATE_NOOP("zq::AtomicMass", "Sulfur"), 32.07},
+    {"Cl", QT_TRANSLATE_NOOP("zq::AtomicMass", "Chlorine"), 35.45},
+    {"Ar", QT_TRANSLATE_NOOP("zq::AtomicMass", "Argon"), 39.95},
+    {"K", QT_TRANSLATE_NOOP("zq::AtomicMass", "Potassium"), 39.1},
+    {"Ca", QT_TRANSLATE_NOOP("zq::AtomicMass", "Calcium"), 40.08},
+    {"Sc", QT_TRANSLATE_NOOP("zq::AtomicMass", "Scandium"), 44.96},
+    {"Ti", QT_TRANSLATE_NOOP("zq::AtomicMass", "Titanium"), 47.87},
+    {"V", QT_TRANSLATE_NOOP("zq::AtomicMass", "Vanadium"), 50.94},
+    {"Cr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Chromium"), 52},
+    {"Mn", QT_TRANSLATE_NOOP("zq::AtomicMass", "Manganese"), 54.94},
+    {"Fe", QT_TRANSLATE_NOOP("zq::AtomicMass", "Iron"), 55.85},
+    {"Co", QT_TRANSLATE_NOOP("zq::AtomicMass", "Cobalt"), 58.93},
+    {"Ni", QT_TRANSLATE_NOOP("zq::AtomicMass", "Nickel"), 58.69},
+    {"Cu", QT_TRANSLATE_NOOP("zq::AtomicMass", "Copper"), 63.55},
+    {"Zn", QT_TRANSLATE_NOOP("zq::AtomicMass", "Zinc"), 65.39},
+    {"Ga", QT_TRANSLATE_NOOP("zq::AtomicMass", "Gallium"), 69.72},
+    {"Ge", QT_TRANSLATE_NOOP("zq::AtomicMass", "Germanium"), 72.61},
+    {"As", QT_TRANSLATE_NOOP("zq::AtomicMass", "Arsenic"), 74.92},
+    {"Se", QT_TRANSLATE_NOOP("zq::AtomicMass", "Selenium"), 78.96},
+    {"Br", QT_TRANSLATE_NOOP("zq::AtomicMass", "Bromine"), 79.9},
+    {"Kr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Krypton"), 83.8},
+    {"Rb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Rubidium"), 85.47},
+    {"Sr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Strontium"), 87.62},
+    {"Y", QT_TRANSLATE_NOOP("zq::AtomicMass", "Yttrium"), 88.91},
+    {"Zr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Zirconium"), 91.22},
+    {"Nb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Niobium"), 92.91},
+    {"Mo", QT_TRANSLATE_NOOP("zq::AtomicMass", "Molybdenum"), 95.94},
+    {"Tc", QT_TRANSLATE_NOOP("zq::AtomicMass", "Technetium"), 98.91},
+    {"Ru", QT_TRANSLATE_NOOP("zq::AtomicMass", "Ruthenium"), 101.1},
+    {"Rh", QT_TRANSLATE_NOOP("zq::AtomicMass", "Rhodium"), 102.9},
+    {"Pd", QT_TRANSLATE_NOOP("zq::AtomicMass", "Palladium"), 106.4},
+    {"Ag", QT_TRANSLATE_NOOP("zq::AtomicMass", "Silver"), 107.9},
+    {"Cd", QT_TRANSLATE_NOOP("zq::AtomicMass", "Cadmium"), 112.4},
+    {"In", QT_TRANSLATE_NOOP("zq::AtomicMass", "Indium"), 114.8},
+    {"Sn", QT_TRANSLATE_NOOP("zq::AtomicMass", "Tin"), 118.7},
+    {"Sb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Antimony"), 121.8},
+    {"Te", QT_TRANSLATE_NOOP("zq::AtomicMass", "Tellurium"), 127.6},
+    {"I", QT_TRANSLATE_NOOP("zq::AtomicMass", "Iodine"), 126.9},
+    {"Xe", QT_TRANSLATE_NOOP("zq::AtomicMass", "Xenon"), 131.3},
+    {"Cs", QT_TRANSLATE_NOOP("zq::AtomicMass", "Caesium"), 132.9},
+    {"Ba", QT_TRANSLATE_NOOP("zq::AtomicMass", "Barium"), 137.3},
+    {"La", QT_TRANSLATE_NOOP("zq::AtomicMass", "Lanthanum"), 138.9},
+    {"Ce", QT_TRANSLATE_NOOP("zq::AtomicMass", "Cerium"), 140.1},
+    {"Pr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Praseodymium"), 140.9},
+    {"Nd", QT_TRANSLATE_NOOP("zq::AtomicMass", "Neodymium"), 144.2},
+    {"Pm", QT_TRANSLATE_NOOP("zq::AtomicMass", "Promethium"), 146.9},
+    {"Sm", QT_TRANSLATE_NOOP("zq::AtomicMass", "Samarium"), 150.4},
+    {"Eu", QT_TRANSLATE_NOOP("zq::AtomicMass", "Europium"), 152},
+    {"Gd", QT_TRANSLATE_NOOP("zq::AtomicMass", "Gadolinium"), 157.3},
+    {"Tb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Terbium"), 158.9},
+    {"Dy", QT_TRANSLATE_NOOP("zq::AtomicMass", "Dysprosium"), 162.5},
+    {"Ho", QT_TRANSLATE_NOOP("zq::AtomicMass", "Holmium"), 164.9},
+    {"Er", QT_TRANSLATE_NOOP("zq::AtomicMass", "Erbium"), 167.3},
+    {"Tm", QT_TRANSLATE_NOOP("zq::AtomicMass", "Thulium"), 168.9},
+    {"Yb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Ytterbium"), 173},
+    {"Lu", QT_TRANSLATE_NOOP("zq::AtomicMass", "Lutetium"), 175},
+    {"Hf", QT_TRANSLATE_NOOP("zq::AtomicMass", "Hafnium"), 178.5},
+    {"Ta", QT_TRANSLATE_NOOP("zq::AtomicMass", "Tantalum"), 180.9},
+    {"W", QT_TRANSLATE_NOOP("zq::AtomicMass", "Tungsten"), 183.8},
+    {"Re", QT_TRANSLATE_NOOP("zq::AtomicMass", "Rhenium"), 186.2},
+    {"Os", QT_TRANSLATE_NOOP("zq::AtomicMass", "Osmium"), 190.2},
+    {"Ir", QT_TRANSLATE_NOOP("zq::AtomicMass", "Iridium"), 192.2},
+    {"Pt", QT_TRANSLATE_NOOP("zq::AtomicMass", "Platinum"), 195.1},
+    {"Au", QT_TRANSLATE_NOOP("zq::AtomicMass", "Gold"), 197},
+    {"Hg", QT_TRANSLATE_NOOP("zq::AtomicMass", "Mercury"), 200.6},
+    {"Tl", QT_TRANSLATE_NOOP("zq::AtomicMass", "Thallium"), 204.4},
+    {"Pb", QT_TRANSLATE_NOOP("zq::AtomicMass", "Lead"), 207.2},
+    {"Bi", QT_TRANSLATE_NOOP("zq::AtomicMass", "Bismuth"), 209},
+    {"Po", QT_TRANSLATE_NOOP("zq::AtomicMass", "Polonium"), 210},
+    {"At", QT_TRANSLATE_NOOP("zq::AtomicMass", "Astatine"), 210},
+    {"Rn", QT_TRANSLATE_NOOP("zq::AtomicMass", "Radon"), 222},
+    {"Fr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Francium"), 223},
+    {"Ra", QT_TRANSLATE_NOOP("zq::AtomicMass", "Radium"), 226},
+    {"Ac", QT_TRANSLATE_NOOP("zq::AtomicMass", "Actinium"), 227},
+    {"Th", QT_TRANSLATE_NOOP("zq::AtomicMass", "Thorium"), 232},
+    {"Pa", QT_TRANSLATE_NOOP("zq::AtomicMass", "Protactinium"), 231},
+    {"U", QT_TRANSLATE_NOOP("zq::AtomicMass", "Uranium"), 238},
+    {"Np", QT_TRANSLATE_NOOP("zq::AtomicMass", "Neptunium"), 237},
+    {"Pu", QT_TRANSLATE_NOOP("zq::AtomicMass", "Plutonium"), 239.1},
+    {"Am", QT_TRANSLATE_NOOP("zq::AtomicMass", "Americium"), 241.1},
+    {"Cm", QT_TRANSLATE_NOOP("zq::AtomicMass", "Curium"), 244.1},
+    {"Bk", QT_TRANSLATE_NOOP("zq::AtomicMass", "Berkelium"), 249.1},
+    {"Cf", QT_TRANSLATE_NOOP("zq::AtomicMass", "Californium"), 252.1},
+    {"Es", QT_TRANSLATE_NOOP("zq::AtomicMass", "Einsteinium"), 252.1},
+    {"Fm", QT_TRANSLATE_NOOP("zq::AtomicMass", "Fermium"), 257.1},
+    {"Md", QT_TRANSLATE_NOOP("zq::AtomicMass", "Mendelevium"), 258.1},
+    {"No", QT_TRANSLATE_NOOP("zq::AtomicMass", "Nobelium"), 259.1},
+    {"Lr", QT_TRANSLATE_NOOP("zq::AtomicMass", "Lawrencium"), 262.1},
+    {"Rf", QT_TRANSLATE_NOOP("zq::AtomicMass", "Rutherfordium"), 261.1},
+    {"Db", QT_TRANSLATE_NOOP("zq::AtomicMass", "Dubnium"), 262.1},
+    {"Sg", QT_TRANSLATE_NOOP("zq::AtomicMass", "Seaborgium"), 263.1},
+    {"Bh", QT_TRANSLATE_NOOP("zq::AtomicMass", "Bohrium"), 264.1},
+    {"Hs", QT_TRANSLATE_NOOP("zq::AtomicMass", "Hassium"), 265.1},
+    {"Mt", QT_TRANSLATE_NOOP("zq::AtomicMass", "Meitnerium"), 268},
+    {"Ds", QT_TRANSLATE_NOOP("zq::AtomicMass", "Darmstadtium"), 281, true},
+    {"Rg", QT_TRANSLATE_NOOP("zq::AtomicMass", "Roentgenium"), 282, true},
+    {"Cn", QT_TRANSLATE_NOOP("zq::AtomicMass", "Copernicium"), 285, true},
+    {"Nh", QT_TRANSLATE_NOOP("zq::AtomicMass", "Nihonium"), 286, true},
+    {"Fl", QT_TRANSLATE_NOOP("zq::AtomicMass", "Flerovium"), 290, true},
+    {"Mc", QT_TRANSLATE_NOOP("zq::AtomicMass", "Moscovium"), 290, true},
+    {"Lv", QT_TRANSLATE_NOOP("zq::AtomicMass", "Livermorium"), 293, true},
+    {"Ts", QT_TRANSLATE_NOOP("zq::AtomicMass", "Tennessine"), 294, true},
+    {"Og", QT_TRANSLATE_NOOP("zq::AtomicMass", "Oganesson"), 294, true},
 };
 
 // The placeholder symbols and names elements 110 to 118 had before IUPAC named them.
 constexpr std::array<Element, 9> Placeholders = {{
-    {u"Uun", u"Ununnilium", 0},
-    {u"Uuu", u"Unununium", 0},
-    {u"Uub", u"Ununbium", 0},
-    {u"Uut", u"Ununtrium", 0},
-    {u"Uuq", u"Ununquadium", 0},
-    {u"Uup", u"Ununpentium", 0},
-    {u"Uuh", u"Ununhexium", 0},
-    {u"Uus", u"Ununseptium", 0},
-    {u"Uuo", u"Ununoctium", 0},
+    {"Uun", "Ununnilium", 0},
+    {"Uuu", "Unununium", 0},
+    {"Uub", "Ununbium", 0},
+    {"Uut", "Ununtrium", 0},
+    {"Uuq", "Ununquadium", 0},
+    {"Uup", "Ununpentium", 0},
+    {"Uuh", "Ununhexium", 0},
+    {"Uus", "Ununseptium", 0},
+    {"Uuo", "Ununoctium", 0},
 }};
 constexpr int FirstPlaceholder = 109; // the position of element 110
 
 constexpr int LargestCount = 32767;
 
-QString elementLine(const Element &element) {
-    const QString mass = FormatNumberText(element.mass);
-    return element.nameText() + QStringLiteral(" (") + element.symbolText() +
-           QStringLiteral(") = ") +
-           (element.massNumber ? QLatin1Char('[') + mass + QLatin1Char(']') : mass) +
-           QStringLiteral(" g/mol");
+QString translated(const char *text) {
+    return QCoreApplication::translate("zq::AtomicMass", text);
 }
 
-QString massLine(const QString &what, double mass) {
-    return what + QStringLiteral(" is ") + FormatNumberText(mass) + QStringLiteral(" g/mol");
+// A sentence of the results, in English and as shown, with the same words filled in.
+template <class... Words> MassLine sentence(const char *text, const Words &...words) {
+    return {QString::fromUtf8(text).arg(words...), translated(text).arg(words...)};
+}
+
+MassLine elementLine(const Element &element) {
+    const char *text = QT_TRANSLATE_NOOP("zq::AtomicMass", "%1 (%2) = %3 g/mol");
+    const QString number = FormatNumberText(element.mass);
+    const QString mass = element.massNumber ? QLatin1Char('[') + number + QLatin1Char(']') : number;
+    return {QString::fromUtf8(text).arg(element.englishName(), element.symbolText(), mass),
+            translated(text).arg(element.nameText(), element.symbolText(), mass)};
 }
 
 // The position of each element in the table by a key made from it.
@@ -180,7 +186,7 @@ const QHash<QString, int> &symbolPositions() {
 
 const QHash<QString, int> &namePositions() {
     static const QHash<QString, int> positions =
-        positionsBy([](const Element &element) { return element.nameText().toLower(); });
+        positionsBy([](const Element &element) { return element.englishName().toLower(); });
     return positions;
 }
 
@@ -221,7 +227,8 @@ std::optional<int> readCount(const QString &text, qsizetype &at, MassResults &re
         ++leadingZeros;
     const QStringView significant = digits.mid(leadingZeros);
     if (significant.size() > 5 || significant.toInt() > LargestCount) {
-        results.add(QStringLiteral("Count too large: ") + digits.toString());
+        results.add(sentence(QT_TRANSLATE_NOOP("zq::AtomicMass", "Count too large: %1"),
+                             digits.toString()));
         results.incomplete();
         return std::nullopt;
     }
@@ -234,27 +241,43 @@ std::span<const Element> Elements() {
     return Table;
 }
 
+QString Element::nameText() const {
+    return translated(name);
+}
+
 const Element *FindElement(const QString &text) {
-    if (const auto byName = namePositions().find(text.toLower()); byName != namePositions().end())
+    const QString lower = text.toLower();
+    if (const auto byName = namePositions().find(lower); byName != namePositions().end())
         return &Table[*byName];
+    // Names as shown are read too; translations can change while the program runs, so they
+    // are not kept.
+    for (const Element &element : Table)
+        if (element.nameText().toLower() == lower)
+            return &element;
     return elementWithSymbol(text);
 }
 
-QString ElementMassLine(const QString &text) {
+MassLine ElementMassLine(const QString &text) {
     if (const Element *element = FindElement(text))
         return elementLine(*element);
-    return QStringLiteral("No element is called ") + text;
+    return sentence(QT_TRANSLATE_NOOP("zq::AtomicMass", "No element is called %1"), text);
 }
 
-void MassResults::add(const QString &line) {
-    m_lines << line;
+MassLine FormulaMassLine(const QString &formula, double mass) {
+    return sentence(QT_TRANSLATE_NOOP("zq::AtomicMass", "%1 is %2 g/mol"), formula,
+                    FormatNumberText(mass));
+}
+
+void MassResults::add(const MassLine &line) {
+    m_english << line.english;
+    m_lines << line.shown;
     // Names have no blank: a line begins with a name and a blank exactly when the name is the
-    // text before its first blank.
+    // text before its first blank. English lines are read, so every language adds the same.
     constexpr qsizetype LongestName = 13;
-    const qsizetype blank = line.indexOf(QLatin1Char(' '));
+    const qsizetype blank = line.english.indexOf(QLatin1Char(' '));
     if (blank < 0 || blank > LongestName)
         return;
-    const auto found = namePositions().find(line.left(blank).toLower());
+    const auto found = namePositions().find(line.english.left(blank).toLower());
     if (found != namePositions().end())
         m_namedLines.set(std::size_t(*found));
 }
@@ -297,7 +320,8 @@ double PartMass(const QString &part, MassResults &results) {
         const std::optional<int> count = readCount(part, at, results);
         const Element *element = elementWithSymbol(symbol);
         if (!element) {
-            results.add(QStringLiteral("No chemical has symbol ") + symbol);
+            results.add(
+                sentence(QT_TRANSLATE_NOOP("zq::AtomicMass", "No chemical has symbol %1"), symbol));
             results.incomplete();
             continue;
         }
@@ -327,7 +351,7 @@ double CompoundMass(const QString &formula, MassResults &results) {
             ++at; // the separator
         const double mass = PartMass(part, results);
         if (part.compare(formula, Qt::CaseInsensitive) != 0)
-            results.add(massLine(part, mass));
+            results.add(FormulaMassLine(part, mass));
         if (coefficient)
             total += *coefficient * mass;
     }

@@ -5,20 +5,27 @@
 
 #include <bitset>
 #include <span>
-#include <string_view>
 
 namespace zq {
 
 struct Element {
-    std::u16string_view symbol;
-    std::u16string_view name;
-    double mass; // relative atomic mass, g/mol
+    const char *symbol; // never translated
+    const char *name;   // English; translated in the context "zq::AtomicMass"
+    double mass;        // relative atomic mass, g/mol
     // For elements without a standard atomic weight: the mass number of the longest-lived
     // isotope, shown in brackets ("[294]").
     bool massNumber = false;
 
-    QString symbolText() const { return QString::fromUtf16(symbol.data(), symbol.size()); }
-    QString nameText() const { return QString::fromUtf16(name.data(), name.size()); }
+    QString symbolText() const { return QString::fromLatin1(symbol); }
+    QString englishName() const { return QString::fromUtf8(name); }
+    // The name as shown, in the interface language.
+    QString nameText() const;
+};
+
+// A result line as saved, in English, and as shown, in the interface language.
+struct MassLine {
+    QString english;
+    QString shown;
 };
 
 // The 118 elements in the order of atomic number, with the names and symbols IUPAC gave
@@ -26,20 +33,25 @@ struct Element {
 // still find them.
 std::span<const Element> Elements();
 
-// The element of that name or symbol, any case, or nothing.
+// The element of that name (in English or as shown) or symbol, any case, or nothing.
 const Element *FindElement(const QString &text);
 
 // "Name (Symbol) = mass g/mol" for the element of that name or symbol, any case; otherwise
 // "No element is called " and the text.
-QString ElementMassLine(const QString &text);
+MassLine ElementMassLine(const QString &text);
 
-// The result lines of the formula tool, as the list shows them. An element line is added once:
-// not when a line beginning with the element's name and a blank is already there.
+// "formula is mass g/mol".
+MassLine FormulaMassLine(const QString &formula, double mass);
+
+// The result lines of the formula tool, as the list shows them and in English. An element line
+// is added once: not when an English line beginning with the element's name and a blank is
+// already there.
 class MassResults {
 public:
-    void add(const QString &line);
+    void add(const MassLine &line);
     void addElementOnce(const Element &element);
-    const QStringList &lines() const { return m_lines; }
+    const QStringList &lines() const { return m_lines; } // as shown
+    const QStringList &englishLines() const { return m_english; }
     // Whether every symbol was known and every count could be held: else the mass leaves
     // parts of the formula out.
     bool complete() const { return m_complete; }
@@ -47,6 +59,7 @@ public:
 
 private:
     QStringList m_lines;
+    QStringList m_english;
     std::bitset<118> m_namedLines; // elements whose name begins a line, followed by a blank
     bool m_complete = true;
 };
@@ -63,7 +76,8 @@ double PartMass(const QString &part, MassResults &results);
 // True when the text starts with one of the ASCII letters a to z.
 bool IsLowerLetter(const QString &text);
 
-// The atomic-number list: "1) Hydrogen" to "109) Meitnerium", each line ended by CR LF.
+// The atomic-number list, names as shown: "1) Hydrogen" to "109) Meitnerium", each line ended by
+// CR LF.
 QString AtomicNumberList();
 
 } // namespace zq

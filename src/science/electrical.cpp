@@ -4,14 +4,29 @@
 #include "common/float_faults.h"
 #include "common/number_rules.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
+#include <string_view>
 
 namespace zq {
 namespace {
 
+// Colour names are English, translated in the context "zq::ResistorCode".
 constexpr std::array<const char *, 10> DigitColours = {
-    "Black", "Brown", "Red", "Orange", "Yellow", "Green", "Blue", "Violet", "Gray", "White"};
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Black"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Brown"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Red"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Orange"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Yellow"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Green"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Blue"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Violet"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "Gray"),
+    QT_TRANSLATE_NOOP("zq::ResistorCode", "White")};
+constexpr const char *Gold = QT_TRANSLATE_NOOP("zq::ResistorCode", "Gold");
+constexpr const char *Silver = QT_TRANSLATE_NOOP("zq::ResistorCode", "Silver");
 constexpr std::array<double, 12> Multipliers = {1,       10,       100, 1000, 10000, 100000,
                                                 1000000, 10000000, 1e8, 1e9,  0.1,   0.01};
 
@@ -19,13 +34,16 @@ struct Tolerance {
     const char *colour, *text;
 };
 constexpr std::array<Tolerance, 3> Tolerances = {
-    {{"Gold", "+/- 5%"}, {"Silver", "+/- 10%"}, {"None", "+/- 20%"}}};
+    {{Gold, "+/- 5%"},
+     {Silver, "+/- 10%"},
+     {QT_TRANSLATE_NOOP("zq::ResistorCode", "None"), "+/- 20%"}}};
 
-template <std::size_t N> QStringList names(const std::array<const char *, N> &list) {
-    QStringList result;
-    for (const char *name : list)
-        result << QLatin1String(name);
-    return result;
+QString colourText(const char *colour) {
+    return QCoreApplication::translate("zq::ResistorCode", colour);
+}
+
+QString resistanceText(const char *text, double value) {
+    return QCoreApplication::translate("zq::ResistorCode", text).arg(FormatNumberText(value));
 }
 
 // The constants as the calculators have always written them.
@@ -40,77 +58,133 @@ double halfBeamAngle(double degrees) {
 }
 
 // The rounded rows take their factor of 10000 in and out exactly where they always did.
+// Entries and captions are English, translated in the context "zq::ElectricalFormulas".
 constexpr ElectricalFormula Formulas[] = {
-    {"Horsepower to Torque", "Power", "Speed (rpm)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Torque"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
      [](double x1, double x2, double) { return ((x1 * 5252) / x2) * 10000 / 10000; }, true},
-    {"Watts to Torque", "Power", "Speed (rpm)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Watts to Torque"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
      [](double x1, double x2, double) { return ((x1 * 5252) / (x2 * WattsPerHp)) * 10000 / 10000; },
      true},
-    {"DC Volts to Watts", "Voltage (V)", "Current (A)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "DC Volts to Watts"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"), nullptr,
      [](double x1, double x2, double) { return x1 * x2; }, false},
-    {"AC Volts to Watts (Single Phase)", "Voltage (V)", "Current (A)", "Power Factor",
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Single Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power Factor"),
      [](double x1, double x2, double x3) { return x3 * x2 * x1; }, false},
-    {"AC Volts to Watts (Three Phase)", "Voltage (V)", "Current (A)", "Power Factor",
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Three Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power Factor"),
      [](double x1, double x2, double x3) { return x3 * Root3 * x2 * x1; }, false},
-    {"Voltage Divider", "Voltage (V)", "Resistance1", "Resistance2", nullptr, false, true},
-    {"Kilowatts to Torque", "Power", "Speed (rpm)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage Divider"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Resistance1"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Resistance2"), nullptr, false, true},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Kilowatts to Torque"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
      [](double x1, double x2, double) {
          return ((x1 * 5252) / (x2 * KilowattsPerHp)) * 10000 / 10000;
      },
      true},
     // The torque of the 5252 rule is in pound-feet.
-    {"Torque to Horsepower", "Torque (lb-ft)", "Speed (rpm)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Horsepower"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
      [](double x1, double x2, double) { return ((x2 / 5252) * x1 * 10000) / 10000; }, true},
-    {"KVA Calculator (Single Phase)", "Amp (A)", "Volt (V)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Single Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"), nullptr,
      [](double x1, double x2, double) { return x1 * x2 / 1000; }, false},
-    {"KVA Calculator (Three Phase)", "Amp (A)", "Volt (V)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Three Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"), nullptr,
      [](double x1, double x2, double) { return x1 * Root3 * x2 / 1000; }, false},
-    {"Volts Calculator (Single Phase)", "Amp (A)", "KVA", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Single Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
      [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
-    {"Volts Calculator (Three Phase)", "Amp (A)", "KVA", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Three Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
      [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
-    {"Amps Calculator (Single Phase)", "Volt (V)", "KVA", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Single Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
      [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
-    {"Amps Calculator (Three Phase)", "Volt (V)", "KVA", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Three Phase)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
      [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
-    {"Torque to Watts", "Torque (lb-ft)", "Speed (rpm)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Watts"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
      [](double x1, double x2, double) { return ((x2 * WattsPerHp / 5252) * x1 * 10000) / 10000; },
      true},
-    {"Torque to Speed", "Torque (lb-ft)", "Power (hp)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Speed"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power (hp)"), nullptr,
      [](double x1, double x2, double) { return ((x2 / x1) * 10000 * 5252) / 10000; }, true},
-    {"Horsepower to Speed", "Power (hp)", "Torque (lb-ft)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Speed"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power (hp)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
      [](double x1, double x2, double) { return ((x1 / x2) * 10000 * 5252) / 10000; }, true},
-    {"Speed to Horsepower", "Speed (rpm)", "Torque (lb-ft)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Horsepower"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
      [](double x1, double x2, double) { return ((x2 / 5252) * 10000 * x1) / 10000; }, true},
-    {"Speed to Watts", "Speed (rpm)", "Torque (lb-ft)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Watts"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
      [](double x1, double x2, double) { return ((x2 * WattsPerHp / 5252) * x1 * 10000) / 10000; },
      true},
-    {"Candela to Lumens", "Candela", "Degree", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lumens"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Degree"), nullptr,
      [](double x1, double x2, double) { return x1 * ((1 - std::cos(halfBeamAngle(x2))) * TwoPi); },
      false},
-    {"Candela to Lux (feet)", "Candela", "Distance (ft)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (feet)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Distance (ft)"), nullptr,
      [](double x1, double x2, double) { return x1 * 10.76391 / std::pow(x2, 2); }, false},
-    {"Candela to Lux (meter)", "Candela", "Distance (m)", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (meter)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Distance (m)"), nullptr,
      [](double x1, double x2, double) { return x1 / std::pow(x2, 2); }, false},
-    {"Lumens to Candela", "Lumens (lm)", "Degree", nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Lumens to Candela"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Lumens (lm)"),
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Degree"), nullptr,
      [](double x1, double x2, double) { return x1 / ((1 - std::cos(halfBeamAngle(x2))) * TwoPi); },
      false},
 };
 
+static_assert(std::string_view(Formulas[OpeningElectricalFormula].entry) ==
+              "AC Volts to Watts (Single Phase)");
+
 } // namespace
 
 QStringList ResistorDigitColours() {
-    return names(DigitColours);
+    QStringList colours;
+    for (const char *colour : DigitColours)
+        colours << colourText(colour);
+    return colours;
 }
 
 QStringList ResistorMultiplierColours() {
-    return ResistorDigitColours() << QStringLiteral("Gold") << QStringLiteral("Silver");
+    return ResistorDigitColours() << colourText(Gold) << colourText(Silver);
 }
 
 QStringList ResistorToleranceColours() {
     QStringList colours;
     for (const Tolerance &tolerance : Tolerances)
-        colours << QLatin1String(tolerance.colour);
+        colours << colourText(tolerance.colour);
     return colours;
 }
 
@@ -123,9 +197,11 @@ double ResistorValue(int digit1, int digit2, int multiplier) {
 }
 
 QString ResistorText(double value) {
-    return FormatNumberText(value) + QStringLiteral(" ohms\r\n") + FormatNumberText(value / 1000) +
-           QStringLiteral(" Kohms\r\n") + FormatNumberText(value / 1000000) +
-           QStringLiteral(" Mohms");
+    return QStringList{
+        resistanceText(QT_TRANSLATE_NOOP("zq::ResistorCode", "%1 ohms"), value),
+        resistanceText(QT_TRANSLATE_NOOP("zq::ResistorCode", "%1 Kohms"), value / 1000),
+        resistanceText(QT_TRANSLATE_NOOP("zq::ResistorCode", "%1 Mohms"), value / 1000000)}
+        .join(QLatin1String("\r\n"));
 }
 
 QString ToleranceText(int band4) {
@@ -154,6 +230,20 @@ double OhmsLaw(OhmTarget target, const QString &volts, const QString &amperes,
 
 std::span<const ElectricalFormula> ElectricalFormulas() {
     return Formulas;
+}
+
+QString ElectricalFormulaText(const char *text) {
+    return QCoreApplication::translate("zq::ElectricalFormulas", text);
+}
+
+const ElectricalFormula *FindElectricalFormula(const QString &entry) {
+    for (const ElectricalFormula &formula : Formulas)
+        if (entry == ElectricalFormulaText(formula.entry))
+            return &formula;
+    for (const ElectricalFormula &formula : Formulas)
+        if (entry == QString::fromUtf8(formula.entry))
+            return &formula;
+    return nullptr;
 }
 
 QString ElectricalResultText(const ElectricalFormula &formula, double x1, double x2, double x3) {

@@ -7,13 +7,13 @@
 
 namespace zq {
 
-// The resistor colour code: colour names of the bands in list order, the resistance of bands 1
-// to 3 (the two digits joined as text, times the multiplier) and the tolerance of band 4.
+// The resistor colour code: colour names (as shown) of the bands in list order, the resistance of
+// bands 1 to 3 (the two digits joined as text, times the multiplier) and the tolerance of band 4.
 QStringList ResistorDigitColours();
 QStringList ResistorMultiplierColours();
 QStringList ResistorToleranceColours();
 double ResistorValue(int digit1, int digit2, int multiplier);
-// "v ohms", "v/1000 Kohms" and "v/1000000 Mohms", joined by CR LF.
+// "v ohms", "v/1000 Kohms" and "v/1000000 Mohms" as shown, joined by CR LF.
 QString ResistorText(double value);
 QString ToleranceText(int band4);
 
@@ -22,7 +22,8 @@ enum class OhmTarget { Resistance, Volts, Amperes };
 double OhmsLaw(OhmTarget target, const QString &volts, const QString &amperes, const QString &ohms);
 
 // One formula of the electrical calculators: its entry, the captions of its inputs (no third
-// caption: the third input is hidden) and its computation.
+// caption: the third input is hidden) and its computation. Entries and captions are English;
+// ElectricalFormulaText gives them as shown.
 struct ElectricalFormula {
     const char *entry;
     const char *label1, *label2, *label3;
@@ -32,6 +33,13 @@ struct ElectricalFormula {
 };
 
 std::span<const ElectricalFormula> ElectricalFormulas();
+// The formula the calculators open with: AC Volts to Watts (Single Phase).
+constexpr std::size_t OpeningElectricalFormula = 3;
+
+// An entry or caption of the formulas as shown, in the interface language.
+QString ElectricalFormulaText(const char *text);
+// The formula of that entry, as shown or in English, compared exactly; or nothing.
+const ElectricalFormula *FindElectricalFormula(const QString &entry);
 
 // The result text of a formula. Throws CalcError on a division by zero or another fault.
 QString ElectricalResultText(const ElectricalFormula &formula, double x1, double x2, double x3);

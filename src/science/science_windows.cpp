@@ -33,24 +33,39 @@ QListWidget *listBox(const char *name, QWidget *parent, int widthTwips, int heig
     return list;
 }
 
-QStringList listLines(const QListWidget *list) {
+// A result line is shown in the interface language and keeps its English text, which is saved.
+constexpr int EnglishLineRole = Qt::UserRole;
+
+void addResultLine(QListWidget *list, const MassLine &line) {
+    // Given its English text before it joins the list, so the list has no change to redraw.
+    auto *item = new QListWidgetItem(line.shown);
+    item->setData(EnglishLineRole, line.english);
+    list->addItem(item);
+}
+
+void addResultLines(QListWidget *list, const MassResults &results) {
+    for (qsizetype line = 0; line < results.lines().size(); ++line)
+        addResultLine(list, {results.englishLines()[line], results.lines()[line]});
+}
+
+QStringList englishLines(const QListWidget *list) {
     QStringList lines;
     for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
+        lines << list->item(row)->data(EnglishLineRole).toString();
     return lines;
 }
 
 } // namespace
 
 RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "RAMfrm", QStringLiteral("Relative Atomic Mass Calculator"));
-    DescribeBoxes(this, {{"txtForm", "Element or formula"},
-                         {"lstResults", "Results"},
-                         {"lstImportant", "Kept results"}});
+    NameWindow(this, "RAMfrm", tr("Relative Atomic Mass Calculator"));
+    DescribeBoxes(this, {{"txtForm", tr("Element or formula")},
+                         {"lstResults", tr("Results")},
+                         {"lstImportant", tr("Kept results")}});
     txtForm = TextBox("txtForm", this);
     txtForm->setText(QStringLiteral("H2O"));
-    cmdElem = CommandButton(QStringLiteral("Element Mass"), "cmdElem", this);
-    cmdComp = CommandButton(QStringLiteral("Compound Mass"), "cmdComp", this);
+    cmdElem = CommandButton(tr("Element Mass"), "cmdElem", this);
+    cmdComp = CommandButton(tr("Compound Mass"), "cmdComp", this);
     DefaultButton(cmdComp);
     lstResults = listBox("lstResults", this, 4500, 2400);
     lstImportant = listBox("lstImportant", this, 4500, 1400);
@@ -64,10 +79,10 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
     grid->addWidget(cmdComp, 1, 1);
     grid->addWidget(lstResults, 2, 0, 1, 2);
     grid->addWidget(lstImportant, 3, 0, 1, 2);
-    QMenu *file = MenuBarMenu(QStringLiteral("File"));
-    Save = named(file->addAction(QStringLiteral("Save")), "Save");
+    QMenu *file = MenuBarMenu(tr("File"));
+    Save = named(file->addAction(tr("Save")), "Save");
     file->addSeparator();
-    AtomNo = named(file->addAction(QStringLiteral("Atomic Numbers")), "AtomNo");
+    AtomNo = named(file->addAction(tr("Atomic Numbers")), "AtomNo");
     lstImportant->viewport()->installEventFilter(this);
     connect(cmdElem, &QPushButton::clicked, this, &RAMfrm::cmdElem_Click);
     connect(cmdComp, &QPushButton::clicked, this, &RAMfrm::cmdComp_Click);
@@ -80,10 +95,10 @@ RAMfrm::RAMfrm(QWidget *parent) : ToolWindow(parent) {
 void RAMfrm::cmdElem_Click() {
     Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
-    lstResults->addItem(ElementMassLine(txtForm->text()));
+    addResultLine(lstResults, ElementMassLine(txtForm->text()));
     // The list says there is no such element; the box says so too.
     if (!FindElement(txtForm->text())) {
-        MarkInput(txtForm, InputState::Error, QStringLiteral("No element of that name or symbol"));
+        MarkInput(txtForm, InputState::Error, tr("No element of that name or symbol"));
         computing.fail();
         computing.keep(lstResults);
     } else {
@@ -95,25 +110,24 @@ void RAMfrm::cmdComp_Click() {
     Computation computing(this, {lstResults}, {txtForm});
     lstResults->clear();
     if (txtForm->text().trimmed().isEmpty()) {
-        MarkInput(txtForm, InputState::Error, QStringLiteral("Empty: a formula is needed"));
+        MarkInput(txtForm, InputState::Error, tr("Empty: a formula is needed"));
         computing.fail();
         return;
     }
     MassResults results;
     const double mass = CompoundMass(txtForm->text(), results);
-    lstResults->addItems(results.lines());
+    addResultLines(lstResults, results);
     // A formula with symbols of no element, or counts too large to hold, has no mass: the
     // lines say what was not read.
     if (!results.complete()) {
         MarkInput(txtForm, InputState::Error,
-                  QStringLiteral("Symbols begin with a capital, as in H2SO4; see the list"));
+                  tr("Symbols begin with a capital, as in H2SO4; see the list"));
         computing.fail();
         computing.keep(lstResults);
         return;
     }
     ClearInputMark(txtForm);
-    lstResults->addItem(txtForm->text() + QStringLiteral(" is ") + FormatNumberText(mass) +
-                        QStringLiteral(" g/mol"));
+    addResultLine(lstResults, FormulaMassLine(txtForm->text(), mass));
 }
 
 void RAMfrm::lstResults_DblClick() {
@@ -135,8 +149,8 @@ bool RAMfrm::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void RAMfrm::Save_Click() {
-    SaveResultText(this, QStringLiteral("RelativeAtomicMass.txt"), listLines(lstResults),
-                   QStringLiteral("Saved to the program's location!"));
+    SaveResultText(this, QStringLiteral("RelativeAtomicMass.txt"), englishLines(lstResults),
+                   tr("Saved to the program's location!"));
 }
 
 void RAMfrm::AtomNo_Click() {
@@ -144,8 +158,8 @@ void RAMfrm::AtomNo_Click() {
 }
 
 RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "RAMAtomNo", QStringLiteral("Atomic Numbers of Elements"));
-    DescribeBoxes(this, {{"Text1", "Atomic numbers"}});
+    NameWindow(this, "RAMAtomNo", tr("Atomic Numbers of Elements"));
+    DescribeBoxes(this, {{"Text1", tr("Atomic numbers")}});
     Text1 = MultiLineResultBox("Text1", this, 3600, 4500);
     setMultiLineText(Text1, AtomicNumberList());
     SelectAllOnCtrlA(Text1);
@@ -154,20 +168,20 @@ RAMAtomNo::RAMAtomNo(QWidget *parent) : ToolWindow(parent) {
 }
 
 ResistorColor::ResistorColor(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "ResistorColor", QStringLiteral("Resistor Color Code Calculator"));
-    DescribeBoxes(this, {{"List1", "First band"},
-                         {"List2", "Second band"},
-                         {"List3", "Multiplier"},
-                         {"List4", "Tolerance"},
-                         {"Text1", "Resistance"}});
+    NameWindow(this, "ResistorColor", tr("Resistor Color Code Calculator"));
+    DescribeBoxes(this, {{"List1", tr("First band")},
+                         {"List2", tr("Second band")},
+                         {"List3", tr("Multiplier")},
+                         {"List4", tr("Tolerance")},
+                         {"Text1", tr("Resistance")}});
     List1 = listBox("List1", this, 1200, 2600);
     List2 = listBox("List2", this, 1200, 2600);
     List3 = listBox("List3", this, 1200, 2600);
     List4 = listBox("List4", this, 1200, 2600);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text1 = MultiLineResultBox("Text1", this, 3000, 900);
-    Label1 = Caption(QStringLiteral("Tolerance"), "Label1", this);
+    Label1 = Caption(tr("Tolerance"), "Label1", this);
     Text2 = ResultBox("Text2", this);
     Label1->setBuddy(Text2);
     auto *grid = new QGridLayout(this);
@@ -204,14 +218,14 @@ void ResistorColor::Command1_Click() {
 }
 
 OhmLaw::OhmLaw(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "OhmLaw", QStringLiteral("Ohm's Law Calculator"));
-    DescribeBoxes(this, {{"Text1", "Volts"}, {"Text2", "Amperes"}, {"Text3", "Ohms"}});
+    NameWindow(this, "OhmLaw", tr("Ohm's Law Calculator"));
+    DescribeBoxes(this, {{"Text1", tr("Volts")}, {"Text2", tr("Amperes")}, {"Text3", tr("Ohms")}});
     Text1 = TextBox("Text1", this);
     Text2 = TextBox("Text2", this);
     Text3 = TextBox("Text3", this);
-    Option3 = OptionButton(QStringLiteral("Volts"), "Option3", this);
-    Option2 = OptionButton(QStringLiteral("Amperes"), "Option2", this);
-    Option1 = OptionButton(QStringLiteral("Resistance"), "Option1", this);
+    Option3 = OptionButton(tr("Volts"), "Option3", this);
+    Option2 = OptionButton(tr("Amperes"), "Option2", this);
+    Option1 = OptionButton(tr("Resistance"), "Option1", this);
     Option1->setChecked(true);
     auto *grid = new QGridLayout(this);
     const std::pair<QLineEdit *, QRadioButton *> columns[] = {
@@ -221,7 +235,7 @@ OhmLaw::OhmLaw(QWidget *parent) : ToolWindow(parent) {
         grid->addWidget(box, 0, column);
         grid->addWidget(option, 1, column++);
     }
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, grid);
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     connect(Command1, &QPushButton::clicked, this, &OhmLaw::Command1_Click);
@@ -240,8 +254,8 @@ void OhmLaw::Command1_Click() {
 }
 
 Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Electrical", QStringLiteral("Electrical Calculators"));
-    DescribeBoxes(this, {{"Combo1", "Formula"}, {"Text5", "Result"}});
+    NameWindow(this, "Electrical", tr("Electrical Calculators"));
+    DescribeBoxes(this, {{"Combo1", tr("Formula")}, {"Text5", tr("Result")}});
     Combo1 = EditableComboBox("Combo1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Combo1, 0, 0, 1, 2);
@@ -259,7 +273,7 @@ Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
     }
     Text4 = TextBox("Text4", this);
     Text4->hide();
-    Command1 = ComputeButton(QStringLiteral("Calculate"), "Command1", this, grid);
+    Command1 = ComputeButton(tr("Calculate"), "Command1", this, grid);
     Text5 = ResultBox("Text5", this);
     grid->addWidget(Text5, grid->rowCount(), 0, 1, 3);
     connect(Combo1, &QComboBox::activated, this, &Electrical::Combo1_Click);
@@ -269,12 +283,12 @@ Electrical::Electrical(QWidget *parent) : ToolWindow(parent) {
 
 void Electrical::Form_Load() {
     for (const ElectricalFormula &formula : ElectricalFormulas())
-        Combo1->addItem(QLatin1String(formula.entry));
-    const int opening = Combo1->findText(QStringLiteral("AC Volts to Watts (Single Phase)"));
-    Combo1->setCurrentIndex(opening);
-    Label1->setText(QStringLiteral("Voltage (V)"));
-    Label2->setText(QStringLiteral("Current (A)"));
-    Label3->setText(QStringLiteral("Power Factor"));
+        Combo1->addItem(ElectricalFormulaText(formula.entry));
+    Combo1->setCurrentIndex(int(OpeningElectricalFormula));
+    const ElectricalFormula &opening = ElectricalFormulas()[OpeningElectricalFormula];
+    Label1->setText(ElectricalFormulaText(opening.label1));
+    Label2->setText(ElectricalFormulaText(opening.label2));
+    Label3->setText(ElectricalFormulaText(opening.label3));
 }
 
 void Electrical::Combo1_Click() {
@@ -282,14 +296,14 @@ void Electrical::Combo1_Click() {
     if (index < 0 || index >= int(ElectricalFormulas().size()))
         return;
     const ElectricalFormula &formula = ElectricalFormulas()[std::size_t(index)];
-    Label1->setText(QLatin1String(formula.label1));
-    Label2->setText(QLatin1String(formula.label2));
+    Label1->setText(ElectricalFormulaText(formula.label1));
+    Label2->setText(ElectricalFormulaText(formula.label2));
     Label2->show();
     Text2->show();
     Label3->setVisible(formula.label3 != nullptr);
     Text3->setVisible(formula.label3 != nullptr);
     if (formula.label3)
-        Label3->setText(QLatin1String(formula.label3));
+        Label3->setText(ElectricalFormulaText(formula.label3));
     Text4->hide();
     for (QLineEdit *box : {Text1, Text2, Text3, Text4}) {
         box->clear();
@@ -301,12 +315,10 @@ void Electrical::Combo1_Click() {
 void Electrical::Command1_Click() {
     const Computation computing(this);
     silentErrorExit([&] {
-        const ElectricalFormula *chosen = nullptr;
-        for (const ElectricalFormula &formula : ElectricalFormulas())
-            if (Combo1->currentText() == QLatin1String(formula.entry))
-                chosen = &formula;
+        // The formula named in the box: picked, or typed as shown or in English.
+        const ElectricalFormula *chosen = FindElectricalFormula(Combo1->currentText());
         if (!chosen)
-            RejectInput(Combo1, QStringLiteral("A formula from the list"));
+            RejectInput(Combo1, tr("A formula from the list"));
         // Only the boxes the formula shows are read (a hidden one counts as 0).
         QList<QWidget *> shown;
         auto read = [&shown](QLineEdit *box) {
@@ -316,7 +328,7 @@ void Electrical::Command1_Click() {
             return ReadLenientNumber(box);
         };
         const double x1 = read(Text1), x2 = read(Text2), x3 = read(Text3);
-        Text5->setText(RejectOnFailure(shown, QStringLiteral("No result for these values"),
+        Text5->setText(RejectOnFailure(shown, tr("No result for these values"),
                                        [&] { return ElectricalResultText(*chosen, x1, x2, x3); }));
     });
 }

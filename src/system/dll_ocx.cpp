@@ -21,7 +21,7 @@
 namespace zq {
 namespace {
 
-const QString SelectAFile = QStringLiteral("Select a proper file!");
+const char *const SelectAFile = QT_TRANSLATE_NOOP("zq::DllOcx", "Select a proper file!");
 
 } // namespace
 
@@ -107,8 +107,9 @@ void FileList::focusOutEvent(QFocusEvent *event) {
 }
 
 DllOcx::DllOcx(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "DllOcx", QStringLiteral("DLL-OCX Registration"));
-    DescribeBoxes(this, {{"Dir1", "Folders"}, {"File1", "Files"}, {"Drive1", "Drives"}});
+    NameWindow(this, "DllOcx", tr("DLL-OCX Registration"));
+    DescribeBoxes(this,
+                  {{"Dir1", tr("Folders")}, {"File1", tr("Files")}, {"Drive1", tr("Drives")}});
     Drive1 = named(new QComboBox(this), "Drive1");
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady())
@@ -120,12 +121,12 @@ DllOcx::DllOcx(QWidget *parent) : ToolWindow(parent) {
     Option1 = OptionButton(QStringLiteral("DLL"), "Option1", this);
     Option2 = OptionButton(QStringLiteral("OCX"), "Option2", this);
     Option1->setChecked(true);
-    cmdRegister = CommandButton(QStringLiteral("&Register"), "cmdRegister", this);
-    cmdUnregister = CommandButton(QStringLiteral("&Unregister"), "cmdUnregister", this);
-    Command1 = CommandButton(QStringLiteral("&Close"), "Command1", this);
+    cmdRegister = CommandButton(tr("&Register"), "cmdRegister", this);
+    cmdUnregister = CommandButton(tr("&Unregister"), "cmdUnregister", this);
+    Command1 = CommandButton(tr("&Close"), "Command1", this);
     NoDefaultButton({cmdRegister, cmdUnregister, Command1});
     CancelButton(Command1);
-    Help = MenuBarItem("Help", QStringLiteral("Help"));
+    Help = MenuBarItem("Help", tr("Help"));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Drive1, 0, 0);
@@ -180,7 +181,7 @@ void DllOcx::File1_Validate(bool &keepFocus) {
     // Only where there is a file to choose: an empty folder must not hold the focus captive.
     if (File1->count() == 0 || !File1->fileName().trimmed().isEmpty())
         return;
-    ShowMessage(this, SelectAFile);
+    ShowMessage(this, tr(SelectAFile));
     keepFocus = true;
 }
 
@@ -196,14 +197,13 @@ void DllOcx::registration(bool unregister) {
     silentErrorExit([&] {
         const QString name = File1->fileName();
         if (name.trimmed().isEmpty()) {
-            ShowMessage(this, SelectAFile);
+            ShowMessage(this, tr(SelectAFile));
             return;
         }
-        const QString verb = unregister ? QStringLiteral("Unregister") : QStringLiteral("Register");
-        if (ShowMessage(this,
-                        QStringLiteral("Do you want to ") + verb + QStringLiteral(" the ") + name +
-                            QStringLiteral(" file?"),
-                        MessageIcon::None, MessageButtons::YesNo) != MessageAnswer::Yes)
+        const QString question = unregister ? tr("Do you want to Unregister the %1 file?")
+                                            : tr("Do you want to Register the %1 file?");
+        if (ShowMessage(this, question.arg(name), MessageIcon::None, MessageButtons::YesNo) !=
+            MessageAnswer::Yes)
             return;
         m_currentFile = QDir::toNativeSeparators(QDir(File1->path()).filePath(name));
         QStringList arguments;
@@ -213,14 +213,16 @@ void DllOcx::registration(bool unregister) {
         switch (startRegistrationProgram(arguments)) {
         case RegistrationStart::Started:
             ShowMessage(this,
-                        name + (unregister ? QStringLiteral(" unregistration successful.")
-                                           : QStringLiteral(" registration successful.")),
+                        (unregister ? tr("%1 unregistration successful.")
+                                    : tr("%1 registration successful."))
+                            .arg(name),
                         MessageIcon::None);
             break;
         case RegistrationStart::Failed:
             ShowMessage(this,
-                        name + (unregister ? QStringLiteral(" unregistration unsuccessfully.")
-                                           : QStringLiteral(" registered unsuccessfully.")),
+                        (unregister ? tr("%1 unregistration unsuccessfully.")
+                                    : tr("%1 registered unsuccessfully."))
+                            .arg(name),
                         MessageIcon::Critical);
             break;
         case RegistrationStart::Missing:
@@ -238,13 +240,12 @@ void DllOcx::Help_Click() {
 }
 
 DllOcxHelp::DllOcxHelp(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "DllOcxHelp", QStringLiteral("Help"));
+    NameWindow(this, "DllOcxHelp", tr("Help"));
     Label1 =
-        Caption(QStringLiteral(
-                    "- Windows must be started as Administrator.\n\n- Right click to Zentiqua and "
-                    "select the \"Run as administrator\" on Windows 8/7/Vista.\n\n- Some Dll or "
-                    "Ocx files must copied on Windows/System32 (32-bit) or Windows/SysWOW64 "
-                    "(64-bit) folder for successful registration."),
+        Caption(tr("- Windows must be started as Administrator.\n\n- Right click to Zentiqua and "
+                   "select the \"Run as administrator\" on Windows 8/7/Vista.\n\n- Some Dll or "
+                   "Ocx files must copied on Windows/System32 (32-bit) or Windows/SysWOW64 "
+                   "(64-bit) folder for successful registration."),
                 "Label1", this);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(twips(5205));

@@ -33,19 +33,20 @@ QString droppedFile(const QMimeData *data) {
 
 } // namespace
 
-DigestWindow::DigestWindow(DigestKind kind, const char *name, const char *title, QWidget *parent)
+DigestWindow::DigestWindow(DigestKind kind, const char *name, const QString &title, QWidget *parent)
     : ToolWindow(parent), m_kind(kind) {
-    NameWindow(this, name, QLatin1String(title));
+    NameWindow(this, name, title);
     const bool md5 = kind == DigestKind::MD5;
-    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", md5 ? "MD5 digest" : "SHA-256 digest"}});
+    DescribeBoxes(
+        this, {{"Text1", tr("Text")}, {"Text2", md5 ? tr("MD5 digest") : tr("SHA-256 digest")}});
     Text1 = TextBox("Text1", this);
-    Command1 = CommandButton(QStringLiteral("Calculate"), "Command1", this);
+    Command1 = CommandButton(tr("Calculate"), "Command1", this);
     DefaultButton(Command1);
     Text2 = ResultBox("Text2", this);
     const QFontMetrics metrics(Text2->font());
     Text2->setMinimumWidth(metrics.horizontalAdvance(QString(md5 ? 32 : 64, '0')) + 16);
     cmbEncoding = EncodingChoice(this, lblEncoding);
-    cmdFile = CommandButton(QStringLiteral("&File..."), "cmdFile", this);
+    cmdFile = CommandButton(tr("&File..."), "cmdFile", this);
     lblSource = Caption(QString(), "lblSource", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0);
@@ -77,15 +78,15 @@ void DigestWindow::Command1_Click() {
 }
 
 void DigestWindow::cmdFile_Click() {
-    const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("Digest of a file"));
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Digest of a file"));
     if (!fileName.isEmpty())
         hashFile(fileName);
 }
 
 void DigestWindow::hashFile(const QString &fileName) {
     const QString shownName = QFileInfo(fileName).fileName();
-    QProgressDialog progress(QStringLiteral("Working out the digest of \"%1\"...").arg(shownName),
-                             QStringLiteral("Cancel"), 0, 1000, this);
+    QProgressDialog progress(tr("Working out the digest of \"%1\"...").arg(shownName), tr("Cancel"),
+                             0, 1000, this);
     progress.setObjectName(QStringLiteral("Progress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500); // shown only for files that take a while
@@ -112,7 +113,7 @@ void DigestWindow::hashFile(const QString &fileName) {
         return;
     }
     Text2->setText(result.digest);
-    lblSource->setText(QStringLiteral("Digest of the file \"%1\"").arg(shownName));
+    lblSource->setText(tr("Digest of the file \"%1\"").arg(shownName));
 }
 
 void DigestWindow::dragEnterEvent(QDragEnterEvent *event) {
@@ -129,9 +130,9 @@ void DigestWindow::dropEvent(QDropEvent *event) {
 }
 
 MD5Ch::MD5Ch(QWidget *parent)
-    : DigestWindow(DigestKind::MD5, "MD5Ch", "MD5 Hash Calculator", parent) {}
+    : DigestWindow(DigestKind::MD5, "MD5Ch", tr("MD5 Hash Calculator"), parent) {}
 
 SHA256::SHA256(QWidget *parent)
-    : DigestWindow(DigestKind::SHA256, "SHA256", "SHA256 Hash Calculator", parent) {}
+    : DigestWindow(DigestKind::SHA256, "SHA256", tr("SHA256 Hash Calculator"), parent) {}
 
 } // namespace zq

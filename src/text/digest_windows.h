@@ -17,7 +17,7 @@ namespace zq {
 class DigestWindow : public ToolWindow {
     Q_OBJECT
 public:
-    DigestWindow(DigestKind kind, const char *name, const char *title, QWidget *parent);
+    DigestWindow(DigestKind kind, const char *name, const QString &title, QWidget *parent);
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *cmdFile;
     QLabel *lblEncoding, *lblSource;

@@ -2,6 +2,7 @@
 
 #include "common/processor_features.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -358,8 +359,9 @@ QString Digest(DigestKind kind, const QByteArray &bytes) {
 FileDigest DigestFile(DigestKind kind, const QString &fileName, const DigestProgress &progress) {
     QFile file(fileName);
     const auto cannotRead = [&] {
-        return FileDigest{
-            {}, QStringLiteral("Cannot read \"%1\": %2.").arg(fileName, file.errorString())};
+        return FileDigest{{},
+                          QCoreApplication::translate("zq::Digests", "Cannot read \"%1\": %2.")
+                              .arg(fileName, file.errorString())};
     };
     if (!file.open(QIODevice::ReadOnly))
         return cannotRead();

@@ -35,17 +35,17 @@ constexpr qsizetype LongestBase64Line = 1 << 16;
 } // namespace
 
 Base64String::Base64String(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Base64String", QStringLiteral("Base64 to String"));
-    DescribeBoxes(this, {{"Text1", "Text to convert"}, {"Text2", "Converted text"}});
+    NameWindow(this, "Base64String", tr("Base64 to String"));
+    DescribeBoxes(this, {{"Text1", tr("Text to convert")}, {"Text2", tr("Converted text")}});
     Text1 = CodeBox("Text1", this);
     Text2 = CodeResultBox("Text2", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
-    OptionPair(this, {grid, grid->rowCount(), 2}, Option1, QStringLiteral("Base64 to String"),
-               Option2, QStringLiteral("String to Base64"));
+    OptionPair(this, {grid, grid->rowCount(), 2}, Option1, tr("Base64 to String"), Option2,
+               tr("String to Base64"));
     cmbEncoding = EncodingChoice(this, lblEncoding);
     grid->addLayout(EncodingRow(lblEncoding, cmbEncoding), grid->rowCount(), 0, 1, 2);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
     DefaultButton(Command1);
     ButtonRow(grid, {Command1});
     grid->addWidget(Text2, grid->rowCount(), 0, 1, 2);
@@ -60,8 +60,7 @@ void Base64String::Command1_Click() {
         const Base64Decoded decoded = Base64Decode(multiLineText(Text1));
         const DecodedText text = decodeText(decoded.bytes, encoding);
         problem = !decoded.problem.isEmpty() ? decoded.problem : text.problem;
-        mark =
-            !decoded.problem.isEmpty() ? QStringLiteral("Not Base64") : NotDecodableMark(encoding);
+        mark = !decoded.problem.isEmpty() ? tr("Not Base64") : NotDecodableMark(encoding);
         if (problem.isEmpty())
             setMultiLineText(Text2, text.text);
     } else if (Option2->isChecked()) {
@@ -88,17 +87,17 @@ void Base64String::Command1_Click() {
 }
 
 hex2ascii::hex2ascii(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "hex2ascii", QStringLiteral("Hex to ASCII"));
-    DescribeBoxes(this, {{"Text1", "Text"}});
+    NameWindow(this, "hex2ascii", tr("Hex to ASCII"));
+    DescribeBoxes(this, {{"Text1", tr("Text")}});
     Text1 = CodeBox("Text1", this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
-    OptionPair(this, {grid, grid->rowCount(), 2}, Option1, QStringLiteral("Hex to Ascii"), Option2,
-               QStringLiteral("Ascii to Hex"));
+    OptionPair(this, {grid, grid->rowCount(), 2}, Option1, tr("Hex to Ascii"), Option2,
+               tr("Ascii to Hex"));
     cmbEncoding = EncodingChoice(this, lblEncoding);
     grid->addLayout(EncodingRow(lblEncoding, cmbEncoding), grid->rowCount(), 0, 1, 2);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Clear"), "Command2", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
+    Command2 = CommandButton(tr("Clear"), "Command2", this);
     DefaultButton(Command1);
     ButtonRow(grid, {Command1, Command2});
     connect(Command1, &QPushButton::clicked, this, &hex2ascii::Command1_Click);
@@ -135,14 +134,14 @@ void hex2ascii::Command2_Click() {
 }
 
 AdsenseCC::AdsenseCC(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "AdsenseCC", QStringLiteral("Adsense Code Converter for Blogger"));
-    DescribeBoxes(this, {{"Text1", "Ad code"}});
+    NameWindow(this, "AdsenseCC", tr("Adsense Code Converter for Blogger"));
+    DescribeBoxes(this, {{"Text1", tr("Ad code")}});
     Text1 = CodeBox("Text1", this, 6000, 3000);
     SelectAllOnCtrlA(Text1);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
-    Command1 = CommandButton(QStringLiteral("Convert"), "Command1", this);
-    Command2 = CommandButton(QStringLiteral("Clear"), "Command2", this);
+    Command1 = CommandButton(tr("Convert"), "Command1", this);
+    Command2 = CommandButton(tr("Clear"), "Command2", this);
     DefaultButton(Command1);
     ButtonRow(grid, {Command1, Command2});
     connect(Command1, &QPushButton::clicked, this, &AdsenseCC::Command1_Click);
@@ -163,11 +162,11 @@ void AdsenseCC::Command2_Click() {
 }
 
 Reverse::Reverse(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Reverse", QStringLiteral("Reverse the String"));
-    DescribeBoxes(this, {{"Text1", "Text"}, {"Text2", "Reversed text"}});
+    NameWindow(this, "Reverse", tr("Reverse the String"));
+    DescribeBoxes(this, {{"Text1", tr("Text")}, {"Text2", tr("Reversed text")}});
     Text1 = CodeBox("Text1", this, 4800, 1200);
     Text2 = CodeResultBox("Text2", this, 4800, 1200);
-    Command1 = CommandButton(QStringLiteral("Reverse"), "Command1", this);
+    Command1 = CommandButton(tr("Reverse"), "Command1", this);
     DefaultButton(Command1);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Text1, 0, 0, 1, 2);
@@ -183,23 +182,23 @@ void Reverse::Command1_Click() {
 }
 
 CharacterNumber::CharacterNumber(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "CharacterNumber", QStringLiteral("Character Number Calculator"));
-    DescribeBoxes(this, {{"Text2", "Character to count"}});
-    Label1 = Caption(QStringLiteral("String"), "Label1", this);
+    NameWindow(this, "CharacterNumber", tr("Character Number Calculator"));
+    DescribeBoxes(this, {{"Text2", tr("Character to count")}});
+    Label1 = Caption(tr("String"), "Label1", this);
     Text1 = CodeBox("Text1", this, 4800, 1500);
     Label1->setBuddy(Text1);
-    Frame1 = named(new QGroupBox(QStringLiteral("Character"), this), "Frame1");
+    Frame1 = named(new QGroupBox(tr("Character"), this), "Frame1");
     Text2 = TextBox("Text2", Frame1, 1);
     Text2->setMaximumWidth(twips(600));
-    Command1 = CommandButton(QStringLiteral("Single"), "Command1", Frame1);
+    Command1 = CommandButton(tr("Single"), "Command1", Frame1);
     DefaultButton(Command1);
     auto *frameRow = new QHBoxLayout(Frame1);
     frameRow->addWidget(Text2);
     frameRow->addWidget(Command1);
-    Label3 = Caption(QStringLiteral("Result"), "Label3", this);
+    Label3 = Caption(tr("Result"), "Label3", this);
     Text3 = ResultBox("Text3", this);
     Label3->setBuddy(Text3);
-    Command2 = CommandButton(QStringLiteral("Totally"), "Command2", this);
+    Command2 = CommandButton(tr("Totally"), "Command2", this);
     cmbEncoding = EncodingChoice(this, lblEncoding);
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, 1, 2);
@@ -217,9 +216,9 @@ void CharacterNumber::Command1_Click() {
     const Computation computing(this, {Text3}, {Text1, Text2});
     // An empty character is found nowhere: the count stands, with a word why it is 0.
     MarkInput(Text2, Text2->text().isEmpty() ? InputState::Warning : InputState::Fine,
-              QStringLiteral("Empty: no character to count"));
-    Text3->setText(QStringLiteral("There are %1 characters.")
-                       .arg(CountCharacter(multiLineText(Text1), Text2->text())));
+              tr("Empty: no character to count"));
+    Text3->setText(tr("There are %n characters.", nullptr,
+                      int(CountCharacter(multiLineText(Text1), Text2->text()))));
 }
 
 // All the characters, as the chosen encoding counts them.
@@ -234,7 +233,7 @@ void CharacterNumber::Command2_Click() {
         return;
     }
     ClearInputMark(Text1);
-    Text3->setText(QStringLiteral("There are %1 characters.").arg(characterCount(text, encoding)));
+    Text3->setText(tr("There are %n characters.", nullptr, int(characterCount(text, encoding))));
 }
 
 } // namespace zq

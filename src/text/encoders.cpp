@@ -5,6 +5,8 @@
 #include "common/processor_features.h"
 #include "text/text_encoding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -158,10 +160,6 @@ void putPair(char16_t *out, std::uint32_t twelveBits) {
     std::memcpy(out, &CharacterPairs[twelveBits], sizeof(std::uint32_t));
 }
 
-QString notBase64(const QString &why) {
-    return QStringLiteral("Not Base64: ") + why;
-}
-
 } // namespace
 
 QString Base64Encode(const QByteArray &bytes, Base64Padding padding) {
@@ -227,14 +225,17 @@ Base64Decoded Base64Decode(const QString &text) {
         }
         if (value == Foreign)
             return {{},
-                    notBase64(QStringLiteral("\"%1\" (character %2) is not one of its letters, "
-                                             "digits, \"+\" and \"/\".")
-                                  .arg(characterAt(text, i))
-                                  .arg(characterNumber(text, i)))};
+                    QCoreApplication::translate("zq::Encoders",
+                                                "Not Base64: \"%1\" (character %2) is not one of "
+                                                "its letters, digits, \"+\" and \"/\".")
+                        .arg(characterAt(text, i))
+                        .arg(characterNumber(text, i))};
         if (pads > 0)
             return {{},
-                    notBase64(QStringLiteral("padding \"=\" (character %1) comes before the end.")
-                                  .arg(characterNumber(text, firstPad)))};
+                    QCoreApplication::translate("zq::Encoders",
+                                                "Not Base64: padding \"=\" (character %1) comes "
+                                                "before the end.")
+                        .arg(characterNumber(text, firstPad))};
         group = group << 6 | std::uint32_t(value);
         if (++inGroup == 4) {
             putThree(out, group);
@@ -244,12 +245,14 @@ Base64Decoded Base64Decode(const QString &text) {
     }
     if (inGroup == 1)
         return {{},
-                notBase64(QStringLiteral("the last group has one character, too few for a "
-                                         "byte."))};
+                QCoreApplication::translate("zq::Encoders",
+                                            "Not Base64: the last group has one character, too "
+                                            "few for a byte.")};
     if (pads > 0 && (inGroup < 2 || pads != 4 - inGroup))
         return {{},
-                notBase64(QStringLiteral("the padding at the end does not fit the last "
-                                         "group."))};
+                QCoreApplication::translate("zq::Encoders",
+                                            "Not Base64: the padding at the end does not fit the "
+                                            "last group.")};
     if (inGroup == 2) {
         *out++ = static_cast<unsigned char>(group >> 4);
     } else if (inGroup == 3) {

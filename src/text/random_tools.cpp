@@ -2,6 +2,8 @@
 
 #include "common/random_source.h"
 
+#include <QCoreApplication>
+
 namespace zq {
 namespace {
 
@@ -9,11 +11,12 @@ namespace {
 #define ZQ_SYMBOLS u"\u00B6\u00A7\u00A6\u00E9!'^#+$%&/{([)]=}?*\\-<>|,;.:~\u20AC@"
 
 constexpr PasswordAlphabet Alphabets[] = {
-    {u"Number/Letter", ZQ_LETTERS_DIGITS},
-    {u"Number Only", u"0123456789"},
-    {u"Letter Only", u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"},
-    {u"Symbol Only", ZQ_SYMBOLS},
-    {u"Number/Letter/Symbol", ZQ_LETTERS_DIGITS ZQ_SYMBOLS},
+    {QT_TRANSLATE_NOOP("zq::RandomTools", "Number/Letter"), ZQ_LETTERS_DIGITS},
+    {QT_TRANSLATE_NOOP("zq::RandomTools", "Number Only"), u"0123456789"},
+    {QT_TRANSLATE_NOOP("zq::RandomTools", "Letter Only"),
+     u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"},
+    {QT_TRANSLATE_NOOP("zq::RandomTools", "Symbol Only"), ZQ_SYMBOLS},
+    {QT_TRANSLATE_NOOP("zq::RandomTools", "Number/Letter/Symbol"), ZQ_LETTERS_DIGITS ZQ_SYMBOLS},
 };
 
 #undef ZQ_LETTERS_DIGITS
@@ -52,8 +55,19 @@ QString joined(const QStringList &numbers) {
 
 } // namespace
 
+QString PasswordAlphabet::nameText() const {
+    return QCoreApplication::translate("zq::RandomTools", name);
+}
+
 std::span<const PasswordAlphabet> PasswordAlphabets() {
     return Alphabets;
+}
+
+int FindPasswordAlphabet(const QString &name) {
+    for (std::size_t i = 0; i < std::size(Alphabets); ++i)
+        if (name == Alphabets[i].nameText() || name == Alphabets[i].englishName())
+            return int(i);
+    return -1;
 }
 
 QString RandomPassword(std::int16_t length, const QString &alphabet) {

@@ -9,17 +9,23 @@
 
 namespace zq {
 
-// A password character set: its name in the list and its characters.
+// A password character set: its name in the list (English, translated where shown) and its
+// characters.
 struct PasswordAlphabet {
-    const char16_t *name;
+    const char *name;
     const char16_t *characters;
 
-    QString nameText() const { return QString::fromUtf16(name); }
+    QString englishName() const { return QString::fromUtf8(name); }
+    QString nameText() const; // as the list shows it
     QString charactersText() const { return QString::fromUtf16(characters); }
 };
 
 // The five sets in the order of the list.
 std::span<const PasswordAlphabet> PasswordAlphabets();
+
+// The position of the set a typed name stands for, as the list shows it or in English; -1 for
+// none.
+int FindPasswordAlphabet(const QString &name);
 
 // `length` characters drawn from the alphabet; empty for a length of 0 or less.
 QString RandomPassword(std::int16_t length, const QString &alphabet);

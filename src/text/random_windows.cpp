@@ -23,21 +23,33 @@
 #include <QVBoxLayout>
 
 namespace zq {
+namespace {
+
+// The set picked from the list, or the one whose name is typed (as the list shows it or in
+// English); -1 for a name of no set.
+int chosenAlphabet(const QComboBox *list) {
+    const int picked = list->currentIndex();
+    if (picked >= 0 && list->currentText() == list->itemText(picked))
+        return picked;
+    return FindPasswordAlphabet(list->currentText());
+}
+
+} // namespace
 
 RandomNumber::RandomNumber(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "RandomNumber", QStringLiteral("Random Password Generator"));
-    DescribeBoxes(this, {{"Combo1", "Character set"}, {"Text1", "Password"}});
+    NameWindow(this, "RandomNumber", tr("Random Password Generator"));
+    DescribeBoxes(this, {{"Combo1", tr("Character set")}, {"Text1", tr("Password")}});
     Combo1 = EditableComboBox("Combo1", this);
-    const Form form = FieldForm(this, {{"Label1", QStringLiteral("Length"), "Text2"}});
+    const Form form = FieldForm(this, {{"Label1", tr("Length"), "Text2"}});
     Label1 = form.captions[0];
     Text2 = form.boxes[0];
     Text2->setMaxLength(4);
     Text2->setText(QStringLiteral("10"));
     form.grid->addWidget(Combo1, form.grid->rowCount(), 0, 1, 2);
-    Command1 = ComputeButton(QStringLiteral("Generate"), "Command1", this, form.grid);
+    Command1 = ComputeButton(tr("Generate"), "Command1", this, form.grid);
     Text1 = CodeResultBox("Text1", this, 4200, 900);
     form.grid->addWidget(Text1, form.grid->rowCount(), 0, 1, 3);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
     setTabOrder(Combo1, Text2);
     connect(Command1, &QPushButton::clicked, this, &RandomNumber::Command1_Click);
     connect(Save, &QAction::triggered, this, &RandomNumber::Save_Click);
@@ -55,23 +67,21 @@ void RandomNumber::Command1_Click() {
     const Computation computing(this);
     // A length that is empty, no number or beyond 16 bits generates nothing.
     silentErrorExit([&] {
-        const PasswordAlphabet *chosen = nullptr;
-        for (const PasswordAlphabet &alphabet : PasswordAlphabets())
-            if (Combo1->currentText() == alphabet.nameText())
-                chosen = &alphabet;
-        if (!chosen)
-            RejectInput(Combo1, QStringLiteral("A character set from the list"));
+        const int chosen = chosenAlphabet(Combo1);
+        if (chosen < 0)
+            RejectInput(Combo1, tr("A character set from the list"));
         const double length = ReadRoundedNumber(Text2, -32768, 32767);
         if (length <= 0)
             MarkInput(Text2, InputState::Warning,
-                      QStringLiteral("No characters: a length above zero makes a password"));
-        setMultiLineText(Text1, RandomPassword(toInt16(length), chosen->charactersText()));
+                      tr("No characters: a length above zero makes a password"));
+        setMultiLineText(
+            Text1, RandomPassword(toInt16(length), PasswordAlphabets()[chosen].charactersText()));
     });
 }
 
 void RandomNumber::Save_Click() {
     SaveResultText(this, QStringLiteral("RandomPasswords.txt"),
-                   {QStringLiteral("\r\n") + multiLineText(Text1)}, SavedMessage);
+                   {QStringLiteral("\r\n") + multiLineText(Text1)}, SavedMessage());
 }
 
 namespace {
@@ -85,8 +95,9 @@ constexpr int PowerBallLabel[] = {30};
 } // namespace
 
 Lotto::Lotto(QWidget *parent) : ToolWindow(parent) {
-    NameWindow(this, "Lotto", QStringLiteral("Random Lottery Numbers Generator"));
+    NameWindow(this, "Lotto", tr("Random Lottery Numbers Generator"));
     auto *layout = new QVBoxLayout(this);
+    // The games' captions are their names and number ranges: not translated.
     const struct {
         const char *frameName, *caption;
         std::initializer_list<int> labels;
@@ -106,10 +117,10 @@ Lotto::Lotto(QWidget *parent) : ToolWindow(parent) {
         }
         layout->addWidget(frame);
     }
-    Command1 = CommandButton(QStringLiteral("Generate"), "Command1", this);
+    Command1 = CommandButton(tr("Generate"), "Command1", this);
     NoDefaultButton({Command1});
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
-    Save = MenuBarItem("Save", QStringLiteral("Save"));
+    Save = MenuBarItem("Save", tr("Save"));
     connect(Command1, &QPushButton::clicked, this, &Lotto::Command1_Click);
     connect(Save, &QAction::triggered, this, &Lotto::Save_Click);
 }
@@ -143,7 +154,7 @@ void Lotto::Save_Click() {
     SaveResultText(this, QStringLiteral("Lottery.txt"),
                    {LotteryFileText(texts(LottoLabels), texts(PowerballLabels),
                                     m_labels[30]->text(), texts(MegaLabels), m_labels[13]->text())},
-                   SavedMessage);
+                   SavedMessage());
 }
 
 } // namespace zq

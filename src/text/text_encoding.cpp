@@ -2,6 +2,7 @@
 
 #include "common/code_page.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace zq {
@@ -66,8 +67,9 @@ EncodedText encodeText(const QString &text, TextEncoding encoding) {
     if (outside < 0)
         return {toCodePage(text), {}};
     return {{},
-            QStringLiteral("%1 has no character \"%2\" (character %3 of the text). Choose %4 for "
-                           "this text.")
+            QCoreApplication::translate("zq::TextEncoding",
+                                        "%1 has no character \"%2\" (character %3 of the text). "
+                                        "Choose %4 for this text.")
                 .arg(encodingName(TextEncoding::CodePage), characterAt(text, outside))
                 .arg(characterNumber(text, outside))
                 .arg(encodingName(TextEncoding::Utf8))};
@@ -82,8 +84,9 @@ DecodedText decodeText(const QByteArray &bytes, TextEncoding encoding) {
                     .decode(bytes),
                 {}};
     return {{},
-            QStringLiteral("These bytes are not UTF-8 text: byte %1 (%2 in hexadecimal) cannot "
-                           "begin or continue a character.")
+            QCoreApplication::translate("zq::TextEncoding",
+                                        "These bytes are not UTF-8 text: byte %1 (%2 in "
+                                        "hexadecimal) cannot begin or continue a character.")
                 .arg(bad + 1)
                 .arg(QString::number(static_cast<unsigned char>(bytes[bad]), 16)
                          .toUpper()

@@ -5,6 +5,7 @@
 #include "common/window_access.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,7 +63,8 @@ TextEncoding ChosenEncoding(const QComboBox *choice) {
 }
 
 QComboBox *EncodingChoice(QWidget *window, QLabel *&caption) {
-    caption = Caption(QStringLiteral("Encoding"), "lblEncoding", window);
+    caption = Caption(QCoreApplication::translate("zq::TextWindowParts", "Encoding"), "lblEncoding",
+                      window);
     auto *choice = named(new QComboBox(window), "cmbEncoding");
     for (TextEncoding encoding : Encodings)
         choice->addItem(encodingName(encoding));
@@ -85,11 +87,13 @@ QHBoxLayout *EncodingRow(QLabel *caption, QComboBox *choice) {
 }
 
 QString UnencodableMark(TextEncoding encoding) {
-    return QStringLiteral("Has characters %1 lacks").arg(encodingName(encoding));
+    return QCoreApplication::translate("zq::TextWindowParts", "Has characters %1 lacks")
+        .arg(encodingName(encoding));
 }
 
 QString NotDecodableMark(TextEncoding encoding) {
-    return QStringLiteral("Not %1 text once decoded").arg(encodingName(encoding));
+    return QCoreApplication::translate("zq::TextWindowParts", "Not %1 text once decoded")
+        .arg(encodingName(encoding));
 }
 
 void MarkUnencodable(QWidget *box, TextEncoding encoding) {

@@ -1,6 +1,7 @@
 // Every file the program appends to keeps what it holds: a save into a folder that cannot be
 // written or onto a full disk reports it and changes nothing; two programs saving at once each
 // append whole records.
+#include "app/translations.h"
 #include "app/window_registry.h"
 #include "common/messages.h"
 #include "test_support.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -143,6 +145,8 @@ private slots:
     void fullDisk_data() { everySave_data(); }
     void twoProgramsAtOnce();
     void twoProgramsAtOnce_data() { everySave_data(); }
+    void sameFileInEveryLanguage();
+    void sameFileInEveryLanguage_data() { everySave_data(); }
 };
 
 void TestSaves::everySave_data() {
@@ -228,6 +232,27 @@ void TestSaves::twoProgramsAtOnce() {
         QCOMPARE(counts[0], Count);
         QCOMPARE(counts[1], Count);
     }
+}
+
+// A file saved while the program speaks Turkish or German holds the English words it holds
+// when saved in English, so that any language reads it back.
+void TestSaves::sameFileInEveryLanguage() {
+    QFETCH(int, index);
+    const SaveCase &saveCase = saveCases()[index];
+    if (QByteArray("Lotto RandomNumber").contains(saveCase.window))
+        QSKIP("a new random draw each time");
+    const auto savedIn = [&](const char *language) {
+        zq::loadTranslations(QLocale(QLatin1String(language)));
+        TemporaryWorkingFolder folder;
+        savedMessages([&] { OpenTool(saveCase, 1).save(); });
+        static const QRegularExpression moment(QStringLiteral("\r[^\r\n]*(?=     Table No: )"));
+        return QString::fromUtf8(fileContents(saveCase.file)).replace(moment, "\r(moment)");
+    };
+    const QString english = savedIn("en");
+    QVERIFY(!english.isEmpty());
+    for (const char *language : {"tr", "de"})
+        QCOMPARE(savedIn(language), english);
+    zq::loadTranslations(QLocale(QLatin1String("en")));
 }
 
 int main(int argc, char **argv) {

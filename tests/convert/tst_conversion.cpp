@@ -19,7 +19,7 @@ namespace {
 
 std::size_t positionOf(const ConversionTable &table, const QString &name) {
     for (std::size_t i = 0; i < table.units.size(); ++i)
-        if (table.units[i].nameText() == name)
+        if (table.units[i].englishName() == name)
             return i;
     return table.units.size();
 }
@@ -27,6 +27,11 @@ std::size_t positionOf(const ConversionTable &table, const QString &name) {
 QString convertText(UnitTable id, const QString &from, const QString &to, double x) {
     const ConversionTable table = conversionTable(id);
     return FormatNumberText(convertUnits(table, positionOf(table, from), positionOf(table, to), x));
+}
+
+// The scale's position, or -1 (no scale) for a name of none.
+int scaleOf(const QString &name) {
+    return temperatureScaleIndex(name).value_or(-1);
 }
 
 constexpr UnitTable AllTables[] = {
@@ -389,7 +394,7 @@ void TestConversion::temperature() {
     QFETCH(QString, scale);
     QFETCH(double, input);
     QFETCH(QStringList, lines);
-    const QStringList actual = ConvertTemperature(scale, input).split("\r\n");
+    const QStringList actual = ConvertTemperature(scaleOf(scale), input).split("\r\n");
     QCOMPARE(actual.size(), 7);
     for (int i = 0; i < 7; ++i)
         if (!lines[i].isEmpty())
@@ -401,13 +406,13 @@ void TestConversion::temperatureRoundTrips() {
     const QStringList scales = {"Celsius", "Delisle", "Fahrenheit", "Kelvin",
                                 "Newton",  "Rankine", "Réaumur",    "Rømer"};
     for (const QString &source : scales) {
-        const QStringList lines = ConvertTemperature(source, 37.5).split("\r\n");
+        const QStringList lines = ConvertTemperature(scaleOf(source), 37.5).split("\r\n");
         int line = 0;
         for (const QString &target : scales) {
             if (target == source)
                 continue;
             const double there = ParseNumber(lines[line++].section(' ', 0, 0));
-            const QStringList back = ConvertTemperature(target, there).split("\r\n");
+            const QStringList back = ConvertTemperature(scaleOf(target), there).split("\r\n");
             const int sourceLine =
                 scales.indexOf(source) - (scales.indexOf(source) > scales.indexOf(target));
             const double again = ParseNumber(back[sourceLine].section(' ', 0, 0));
@@ -418,9 +423,9 @@ void TestConversion::temperatureRoundTrips() {
 }
 
 void TestConversion::temperatureFailures() {
-    QCOMPARE(ConvertTemperature("celsius", 1), QString());
-    QCOMPARE(ConvertTemperature("", 1), QString());
-    QVERIFY_THROWS_EXCEPTION(CalcError, ConvertTemperature("Celsius", 1e308));
+    QCOMPARE(ConvertTemperature(scaleOf("celsius"), 1), QString());
+    QCOMPARE(ConvertTemperature(scaleOf(""), 1), QString());
+    QVERIFY_THROWS_EXCEPTION(CalcError, ConvertTemperature(scaleOf("Celsius"), 1e308));
 }
 
 void TestConversion::floorDivMod_data() {

@@ -1,5 +1,6 @@
 #include "common/calc_error.h"
 #include "common/date_text.h"
+#include "common/interface_language.h"
 #include "common/number_rules.h"
 #include "everyday/calendar.h"
 #include "everyday/formulas.h"
@@ -50,7 +51,7 @@ void TestEveryday::parseDates_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("iso"); // empty: no date
-    const QLocale us = pointLocale(), de = commaLocale();
+    const QLocale us = pointLocale(), de = commaLocale(), tr(QLocale::Turkish, QLocale::Turkey);
     const struct {
         QLocale locale;
         const char *typed, *iso;
@@ -78,6 +79,16 @@ void TestEveryday::parseDates_data() {
         {de, "2013-03-01", "2013-03-01"},
         {de, "1 Mar 2013", "2013-03-01"},
         {de, "12.25.2013", "2013-12-25"} /* 25 cannot be a month: read the other way */,
+        // Month names of the language the program speaks, besides English ones.
+        {de, "3 März 2024", "2024-03-03"},
+        {de, "3 MARZ 2024", "2024-03-03"},
+        {de, "Dezember 24 2024", "2024-12-24"},
+        {tr, "3 Mart 2024", "2024-03-03"},
+        {tr, "3 ŞUBAT 2024", "2024-02-03"},
+        {tr, "1 ağu 2024", "2024-08-01"},
+        {tr, "9 Ekim 2024", "2024-10-09"},
+        {us, "3 März 2024", ""},
+        {us, "3 Mart 2024", ""},
     };
     for (const auto &row : rows)
         QTest::addRow("%s '%s'", qPrintable(row.locale.name()), row.typed)
@@ -89,7 +100,9 @@ void TestEveryday::parseDates() {
     QFETCH(QString, typed);
     QFETCH(QString, iso);
     const LocaleScope scope(locale);
+    SetInterfaceLanguage(locale.language());
     const std::optional<QDate> date = ParseDateText(typed);
+    SetInterfaceLanguage(QLocale::English);
     QCOMPARE(date ? date->toString(Qt::ISODate) : QString(), iso);
 }
 

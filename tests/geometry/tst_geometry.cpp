@@ -246,7 +246,7 @@ void TestGeometry::everyShapeHasItsInputs() {
                     (kind == Volume && shape.inputs[1].box == 4));
             QVERIFY(shape.inputs[2].box == 0 || shape.inputs[2].box == 3);
             for (const ShapeInput &input : shape.inputs)
-                QCOMPARE(input.caption.empty(), input.box == 0);
+                QCOMPARE(input.caption == nullptr, input.box == 0);
         }
     }
     QVERIFY(!findShape(shapeTable(Area), "circle"));

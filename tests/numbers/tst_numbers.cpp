@@ -119,6 +119,7 @@ void TestNumbers::primeVerdictText() {
     QFETCH(double, k);
     QFETCH(QString, verdict);
     QCOMPARE(PrimeVerdictText(k), verdict);
+    QCOMPARE(EnglishPrimeVerdictText(k), verdict);
 }
 
 void TestNumbers::primeVerdictFollowsTheScan() {
@@ -179,7 +180,7 @@ void TestNumbers::primeTable_data() {
 void TestNumbers::primeTable() {
     QFETCH(double, n);
     QFETCH(QStringList, lines);
-    QCOMPARE(PrimeTableLines(n), lines);
+    QCOMPARE(EnglishPrimeTableLines(n), lines);
 }
 
 void TestNumbers::primeTableEnds() {
@@ -190,7 +191,7 @@ void TestNumbers::primeTableEnds() {
         QCOMPARE(bool(verdicts[k]), IsPrimeByTrialDivision(double(first + k)));
     QCOMPARE(primeTableLine(2147483647), QStringLiteral(" 2147483647   prime"));
     QCOMPARE(primeTableLine(2147483646), QStringLiteral(" 2147483646   non-prime"));
-    const QStringList lines = primeTableLines(1, 100000);
+    const QStringList lines = englishPrimeTableLines(1, 100000);
     const std::vector<bool> prime = sieve(100000);
     for (int k = 1; k <= 100000; ++k)
         QCOMPARE(lines[k - 1].endsWith("   prime"), bool(prime[k]));

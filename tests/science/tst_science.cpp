@@ -73,7 +73,9 @@ void TestScience::elementLookup_data() {
 void TestScience::elementLookup() {
     QFETCH(QString, text);
     QFETCH(QString, line);
-    QCOMPARE(ElementMassLine(text), line);
+    const MassLine found = ElementMassLine(text);
+    QCOMPARE(found.shown, line);
+    QCOMPARE(found.english, line);
 }
 
 void TestScience::compounds_data() {
@@ -129,6 +131,7 @@ void TestScience::compounds() {
     MassResults results;
     QCOMPARE(FormatNumberText(CompoundMass(formula, results)), total);
     QCOMPARE(results.lines(), lines);
+    QCOMPARE(results.englishLines(), lines);
 }
 
 // Deep nesting and long formulas are read without recursion or quadratic work.

@@ -20,15 +20,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTranslator>
 #include <QUrl>
 
 #include <memory>
 
 namespace {
 constexpr const char *CodePage = "Windows-1252", *Utf8 = "UTF-8";
-}
+
+// The password sets' names as another language would show them: unlike the English names even
+// to a search that ignores case.
+class MarkedSetNames : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override {
+        return qstrcmp(context, "zq::RandomTools") == 0 ? "T: " + QString::fromUtf8(source)
+                                                        : QString();
+    }
+};
+} // namespace
 
 class TestTextWindows : public QObject {
     Q_OBJECT
@@ -50,6 +63,7 @@ private slots:
     void characterCounts();
     void passwords_data();
     void passwords();
+    void translatedPasswordSets();
     void passwordSave();
     void lottery();
 
@@ -391,6 +405,24 @@ void TestTextWindows::passwords() {
     QCOMPARE(textOf(window.get(), "Text1"), refused ? QString() : password);
     if (refused)
         QCOMPARE(markOf(window.get(), password.section('#', 0, 0)), password.section('#', 1));
+}
+
+// Translated, the sets are picked from the list or typed by their shown or English names.
+void TestTextWindows::translatedPasswordSets() {
+    MarkedSetNames translation;
+    QCoreApplication::installTranslator(&translation);
+    const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&translation); });
+    const auto window = openWindow("RandomNumber");
+    const auto generated = [&](const QString &pattern) {
+        typeAndEnter(window.get(), "Text2", "8");
+        return QRegularExpression(pattern).match(textOf(window.get(), "Text1")).hasMatch();
+    };
+    choose(window.get(), "Combo1", "T: Number Only");
+    QVERIFY(generated("^[0-9]{8}$"));
+    control<QComboBox>(window.get(), "Combo1")->setEditText("T: Letter Only");
+    QVERIFY(generated("^[A-Za-z]{8}$"));
+    control<QComboBox>(window.get(), "Combo1")->setEditText("Number Only");
+    QVERIFY(generated("^[0-9]{8}$"));
 }
 
 void TestTextWindows::passwordSave() {
