@@ -2,14 +2,10 @@
 // window, every button clicked and every menu item triggered. Prints the slowest steps, each
 // beside the target of 2 seconds a step. Window names given as arguments time those alone.
 #include "app/window_registry.h"
-#include "common/external_programs.h"
-#include "common/messages.h"
 #include "hostile_pass.h"
+#include "unattended.h"
 
-#include <QDir>
 #include <QMap>
-#include <QTemporaryDir>
-#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,13 +41,7 @@ QString described(const QString &text) {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QTemporaryDir folder; // the tools' saves land here
-    QDir::setCurrent(folder.path());
-    zq::setMessageHandler([](QWidget *, const zq::Message &) { return zq::MessageAnswer::Yes; });
-    zq::setExternalPrograms({[](const QString &, const QStringList &) { return true; },
-                             [](const QUrl &) { return true; }});
+    const Unattended unattended(zq::MessageAnswer::Yes);
 
     std::vector<Timed> steps;
     const QStringList texts = hostileTexts();

@@ -123,11 +123,11 @@ void setStale(QWidget *result, bool stale) {
             for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
                 greyed.setColor(group, role, disabled);
         result->setPalette(greyed);
-        result->setAccessibleDescription(staleDescription());
+        SetSpokenDescription(result, staleDescription());
     } else {
         const QVariant plain = result->property(PlainPaletteProperty);
         result->setPalette(plain.isValid() ? plain.value<QPalette>() : QPalette());
-        result->setAccessibleDescription(result->property(PlainDescriptionProperty).toString());
+        SetSpokenDescription(result, result->property(PlainDescriptionProperty).toString());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/calc_error.h"
 #include "common/text_boxes.h"
+#include "common/window_access.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -129,7 +130,7 @@ void MarkInput(QWidget *box, InputState state, const QString &message) {
     box->setProperty(MessageProperty, message);
     box->setProperty(MarkedTextProperty, BoxText(box)); // a mark is of this text
     box->setToolTip(message);
-    box->setAccessibleDescription(message);
+    SetSpokenDescription(box, message);
     box->installEventFilter(MarkFramePainter::instance());
     clearWhenEdited(box);
     box->update();
@@ -139,7 +140,7 @@ void MarkInput(QWidget *box, InputState state, const QString &message) {
 void ClearInputMark(QWidget *box) {
     if (box->property(StateProperty).isValid() && InputStateOf(box) != InputState::Fine) {
         box->setToolTip(box->property(PlainToolTipProperty).toString());
-        box->setAccessibleDescription(box->property(PlainDescriptionProperty).toString());
+        SetSpokenDescription(box, box->property(PlainDescriptionProperty).toString());
         box->update();
     }
     box->setProperty(StateProperty, QString());

@@ -1,13 +1,109 @@
 #include "common/lazy_list_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 
 #include <algorithm>
 
 namespace zq {
 
+namespace {
+
+// One row in sight, as a screen reader reads it: an item named by its text.
+class LazyRowAccessible : public QAccessibleInterface {
+public:
+    LazyRowAccessible(LazyListView *view, int row) : m_view(view), m_row(row) {}
+    int row() const { return m_row; }
+    bool isValid() const override {
+        return m_view && m_view->model() && m_row < m_view->model()->rowCount(m_view->rootIndex());
+    }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override {
+        return QAccessible::queryAccessibleInterface(m_view);
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && isValid() ? index().data().toString() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect shown = m_view->visualRect(index());
+        return {m_view->viewport()->mapToGlobal(shown.topLeft()), shown.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.selectable = true;
+        state.selected =
+            isValid() && m_view->selectionModel() && m_view->selectionModel()->isSelected(index());
+        return state;
+    }
+
+private:
+    QModelIndex index() const { return m_view->model()->index(m_row, 0, m_view->rootIndex()); }
+    QPointer<LazyListView> m_view;
+    int m_row;
+};
+
+} // namespace
+
+// Qt gives its own item views an accessible side but not a view made outside it: the list is
+// read as the rows in sight, each an item.
+class LazyListAccessible : public QAccessibleWidget {
+public:
+    explicit LazyListAccessible(LazyListView *view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~LazyListAccessible() override {
+        for (QAccessible::Id id : std::as_const(m_rows))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override {
+        const LazyListView *list = view();
+        return std::clamp(list->rowCount() - list->topRow(), 0, list->rowsInSight());
+    }
+    QAccessibleInterface *child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        const int row = view()->topRow() + index;
+        if (!m_rows.contains(row))
+            m_rows.insert(
+                row, QAccessible::registerAccessibleInterface(new LazyRowAccessible(view(), row)));
+        return QAccessible::accessibleInterface(m_rows.value(row));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        if (!child || child->role() != QAccessible::ListItem || child->parent() != this)
+            return -1;
+        const int index = static_cast<const LazyRowAccessible *>(child)->row() - view()->topRow();
+        return index >= 0 && index < childCount() ? index : -1;
+    }
+
+private:
+    LazyListView *view() const { return static_cast<LazyListView *>(widget()); }
+    mutable QHash<int, QAccessible::Id> m_rows;
+};
+
+namespace {
+
+QAccessibleInterface *lazyListAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String("zq::LazyListView") && object && object->isWidgetType())
+        return new LazyListAccessible(static_cast<LazyListView *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 LazyListView::LazyListView(QWidget *parent) : QAbstractItemView(parent) {
+    static const bool readable = (QAccessible::installFactory(lazyListAccessible), true);
+    Q_UNUSED(readable);
     setSelectionMode(SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -32,6 +32,7 @@ protected:
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
 
 private:
+    friend class LazyListAccessible;
     int rowHeight() const;
     int rowCount() const;
     int topRow() const;

@@ -128,6 +128,8 @@ void ToolWindow::showEvent(QShowEvent *event) {
         m_arranged = true;
         const QList<QWidget *> tabOrder = ArrangeTabOrder(this);
         NameBoxesAfterCaptions(this);
+        LetTabLeaveTextBoxes(this);
+        AnnounceNewRows(this);
         if (helpHooks().describe)
             helpHooks().describe(this);
         ReapplyInputMarks(this);

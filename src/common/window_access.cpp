@@ -3,6 +3,7 @@
 #include "common/controls.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <climits>
 
 namespace zq {
@@ -35,6 +37,51 @@ bool IsResult(const QWidget *control) {
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->isReadOnly();
     return false;
+}
+
+void SetSpokenDescription(QWidget *control, const QString &description) {
+    if (control->accessibleDescription() == description)
+        return;
+    control->setAccessibleDescription(description);
+    QAccessibleEvent changed(control, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void LetTabLeaveTextBoxes(QWidget *window) {
+    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
+        box->setTabChangesFocus(true);
+}
+
+namespace {
+
+// Announces the row of a list as a child created, when the list's accessible side knows it.
+void announceRow(QAbstractItemView *view, int row) {
+    if (!QAccessible::isActive() || row >= view->model()->rowCount())
+        return;
+    const int child = row * std::max(1, view->model()->columnCount());
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(view);
+    if (!list || !list->child(child))
+        return;
+    QAccessibleEvent created(view, QAccessible::ObjectCreated);
+    created.setChild(child);
+    QAccessible::updateAccessibility(&created);
+}
+
+} // namespace
+
+void AnnounceNewRows(QWidget *window) {
+    for (QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
+        if (!view->model() || view->window() != window)
+            continue;
+        // The first new row stands for the rest: one announcement.
+        QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, view,
+                         [view](const QModelIndex &parent, int first, int) {
+                             if (!parent.isValid())
+                                 announceRow(view, first);
+                         });
+        QObject::connect(view->model(), &QAbstractItemModel::modelReset, view,
+                         [view] { announceRow(view, 0); });
+    }
 }
 
 QList<QWidget *> ArrangeTabOrder(QWidget *window) {

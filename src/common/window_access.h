@@ -36,6 +36,18 @@ void DescribeBoxes(QWidget *window, std::initializer_list<std::pair<const char *
 void CaptionColumn(QLabel *heading, const QList<QWidget *> &cells);
 QLabel *ColumnCaptionOf(const QWidget *box);
 
+// Sets what a screen reader reads as a control's description, and tells it of the change (Qt
+// 6.4 changes the text without a word to the accessibility bus).
+void SetSpokenDescription(QWidget *control, const QString &description);
+
+// Tab leaves a multi-line box as it leaves any other (a tab character is rarely wanted in a
+// calculator's text, and the keyboard user would be trapped).
+void LetTabLeaveTextBoxes(QWidget *window);
+
+// Tells screen readers of rows that come into a window's lists, which Qt's bridge to the
+// accessibility bus leaves unsaid, so that a new result in a list is heard.
+void AnnounceNewRows(QWidget *window);
+
 // Every box without a caption of its own takes the caption beside it (left of it on its row,
 // else above it) as its buddy, so a screen reader names it after what the user sees.
 void NameBoxesAfterCaptions(QWidget *window);
