@@ -1,6 +1,7 @@
 #include "convert/temperature.h"
 
 #include "common/float_faults.h"
+#include "common/interface_language.h"
 #include "common/number_rules.h"
 
 #include <QCoreApplication>
@@ -100,13 +101,9 @@ QString TemperatureScaleName(int scale) {
 }
 
 std::optional<int> temperatureScaleIndex(const QString &scaleName) {
-    for (int i = 0; i < TemperatureScaleCount; ++i)
-        if (scaleName == TemperatureScaleName(i))
-            return i;
-    for (int i = 0; i < TemperatureScaleCount; ++i)
-        if (scaleName == QString::fromUtf8(Scales[std::size_t(i)].name))
-            return i;
-    return std::nullopt;
+    const int scale = IndexOfNamed(Scales, scaleName, "zq::Temperature",
+                                   [](const TemperatureScale &entry) { return entry.name; });
+    return scale >= 0 ? std::optional<int>(scale) : std::nullopt;
 }
 
 std::optional<QString> BelowAbsoluteZero(int scale, double x) {

@@ -1,6 +1,7 @@
 #include "geometry/shapes.h"
 
 #include "common/float_faults.h"
+#include "common/interface_language.h"
 #include "common/number_rules.h"
 
 #include <QCoreApplication>
@@ -172,15 +173,9 @@ QString shapeText(const char *english) {
 }
 
 const Shape *findShape(const ShapeTable &table, const QString &name) {
-    // The listed names first: where one shape's translated name is another's English name,
-    // the user means the one the list shows.
-    for (const Shape &shape : table.shapes)
-        if (name == shape.nameText())
-            return &shape;
-    for (const Shape &shape : table.shapes)
-        if (name == shape.englishName())
-            return &shape;
-    return nullptr;
+    const int place = IndexOfNamed(table.shapes, name, "zq::Shapes",
+                                   [](const Shape &shape) { return shape.name; });
+    return place >= 0 ? &table.shapes[std::size_t(place)] : nullptr;
 }
 
 double computeShape(const Shape &shape, const std::array<QString, 5> &boxTexts) {

@@ -2,6 +2,7 @@
 
 #include "common/calc_error.h"
 #include "common/float_faults.h"
+#include "common/interface_language.h"
 #include "common/number_rules.h"
 
 #include <QCoreApplication>
@@ -59,108 +60,82 @@ double halfBeamAngle(double degrees) {
 
 // The rounded rows take their factor of 10000 in and out exactly where they always did.
 // Entries and captions are English, translated in the context "zq::ElectricalFormulas".
+// The boxes' captions that several formulas share.
+constexpr const char *Power = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power");
+constexpr const char *SpeedRpm = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)");
+constexpr const char *VoltageV = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)");
+constexpr const char *CurrentA = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)");
+constexpr const char *PowerFactor = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power Factor");
+constexpr const char *TorqueLbFt = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)");
+constexpr const char *AmpA = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)");
+constexpr const char *VoltV = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)");
+constexpr const char *KVA = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA");
+constexpr const char *PowerHp = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power (hp)");
+constexpr const char *Candela = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela");
+constexpr const char *Degree = QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Degree");
+
 constexpr ElectricalFormula Formulas[] = {
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Torque"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Torque"), Power, SpeedRpm, nullptr,
      [](double x1, double x2, double) { return ((x1 * 5252) / x2) * 10000 / 10000; }, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Watts to Torque"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Watts to Torque"), Power, SpeedRpm, nullptr,
      [](double x1, double x2, double) { return ((x1 * 5252) / (x2 * WattsPerHp)) * 10000 / 10000; },
      true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "DC Volts to Watts"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "DC Volts to Watts"), VoltageV, CurrentA, nullptr,
      [](double x1, double x2, double) { return x1 * x2; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Single Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power Factor"),
-     [](double x1, double x2, double x3) { return x3 * x2 * x1; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Three Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Current (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power Factor"),
-     [](double x1, double x2, double x3) { return x3 * Root3 * x2 * x1; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage Divider"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage (V)"),
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Single Phase)"), VoltageV,
+     CurrentA, PowerFactor, [](double x1, double x2, double x3) { return x3 * x2 * x1; }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "AC Volts to Watts (Three Phase)"), VoltageV,
+     CurrentA, PowerFactor, [](double x1, double x2, double x3) { return x3 * Root3 * x2 * x1; },
+     false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Voltage Divider"), VoltageV,
      QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Resistance1"),
      QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Resistance2"), nullptr, false, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Kilowatts to Torque"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Kilowatts to Torque"), Power, SpeedRpm, nullptr,
      [](double x1, double x2, double) {
          return ((x1 * 5252) / (x2 * KilowattsPerHp)) * 10000 / 10000;
      },
      true},
     // The torque of the 5252 rule is in pound-feet.
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Horsepower"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
-     [](double x1, double x2, double) { return ((x2 / 5252) * x1 * 10000) / 10000; }, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Single Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"), nullptr,
-     [](double x1, double x2, double) { return x1 * x2 / 1000; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Three Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"), nullptr,
-     [](double x1, double x2, double) { return x1 * Root3 * x2 / 1000; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Single Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
-     [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Three Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amp (A)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
-     [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Single Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
-     [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Three Phase)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volt (V)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA"), nullptr,
-     [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Watts"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Horsepower"), TorqueLbFt, SpeedRpm,
+     nullptr, [](double x1, double x2, double) { return ((x2 / 5252) * x1 * 10000) / 10000; },
+     true},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Single Phase)"), AmpA, VoltV,
+     nullptr, [](double x1, double x2, double) { return x1 * x2 / 1000; }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "KVA Calculator (Three Phase)"), AmpA, VoltV,
+     nullptr, [](double x1, double x2, double) { return x1 * Root3 * x2 / 1000; }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Single Phase)"), AmpA, KVA,
+     nullptr, [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Volts Calculator (Three Phase)"), AmpA, KVA,
+     nullptr, [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Single Phase)"), VoltV, KVA,
+     nullptr, [](double x1, double x2, double) { return x2 * 1000 / x1; }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Amps Calculator (Three Phase)"), VoltV, KVA,
+     nullptr, [](double x1, double x2, double) { return x2 * 1000 / (x1 * Root3); }, false},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Watts"), TorqueLbFt, SpeedRpm, nullptr,
      [](double x1, double x2, double) { return ((x2 * WattsPerHp / 5252) * x1 * 10000) / 10000; },
      true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Speed"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power (hp)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque to Speed"), TorqueLbFt, PowerHp, nullptr,
      [](double x1, double x2, double) { return ((x2 / x1) * 10000 * 5252) / 10000; }, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Speed"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Power (hp)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
-     [](double x1, double x2, double) { return ((x1 / x2) * 10000 * 5252) / 10000; }, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Horsepower"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
-     [](double x1, double x2, double) { return ((x2 / 5252) * 10000 * x1) / 10000; }, true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Watts"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed (rpm)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Torque (lb-ft)"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Horsepower to Speed"), PowerHp, TorqueLbFt,
+     nullptr, [](double x1, double x2, double) { return ((x1 / x2) * 10000 * 5252) / 10000; },
+     true},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Horsepower"), SpeedRpm, TorqueLbFt,
+     nullptr, [](double x1, double x2, double) { return ((x2 / 5252) * 10000 * x1) / 10000; },
+     true},
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Speed to Watts"), SpeedRpm, TorqueLbFt, nullptr,
      [](double x1, double x2, double) { return ((x2 * WattsPerHp / 5252) * x1 * 10000) / 10000; },
      true},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lumens"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Degree"), nullptr,
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lumens"), Candela, Degree, nullptr,
      [](double x1, double x2, double) { return x1 * ((1 - std::cos(halfBeamAngle(x2))) * TwoPi); },
      false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (feet)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (feet)"), Candela,
      QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Distance (ft)"), nullptr,
      [](double x1, double x2, double) { return x1 * 10.76391 / std::pow(x2, 2); }, false},
-    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (meter)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela"),
+    {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Candela to Lux (meter)"), Candela,
      QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Distance (m)"), nullptr,
      [](double x1, double x2, double) { return x1 / std::pow(x2, 2); }, false},
     {QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Lumens to Candela"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Lumens (lm)"),
-     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Degree"), nullptr,
+     QT_TRANSLATE_NOOP("zq::ElectricalFormulas", "Lumens (lm)"), Degree, nullptr,
      [](double x1, double x2, double) { return x1 / ((1 - std::cos(halfBeamAngle(x2))) * TwoPi); },
      false},
 };
@@ -237,13 +212,9 @@ QString ElectricalFormulaText(const char *text) {
 }
 
 const ElectricalFormula *FindElectricalFormula(const QString &entry) {
-    for (const ElectricalFormula &formula : Formulas)
-        if (entry == ElectricalFormulaText(formula.entry))
-            return &formula;
-    for (const ElectricalFormula &formula : Formulas)
-        if (entry == QString::fromUtf8(formula.entry))
-            return &formula;
-    return nullptr;
+    const int place = IndexOfNamed(Formulas, entry, "zq::ElectricalFormulas",
+                                   [](const ElectricalFormula &formula) { return formula.entry; });
+    return place >= 0 ? &Formulas[place] : nullptr;
 }
 
 QString ElectricalResultText(const ElectricalFormula &formula, double x1, double x2, double x3) {

@@ -1,5 +1,6 @@
 #include "text/random_tools.h"
 
+#include "common/interface_language.h"
 #include "common/random_source.h"
 
 #include <QCoreApplication>
@@ -64,10 +65,8 @@ std::span<const PasswordAlphabet> PasswordAlphabets() {
 }
 
 int FindPasswordAlphabet(const QString &name) {
-    for (std::size_t i = 0; i < std::size(Alphabets); ++i)
-        if (name == Alphabets[i].nameText() || name == Alphabets[i].englishName())
-            return int(i);
-    return -1;
+    return IndexOfNamed(Alphabets, name, "zq::RandomTools",
+                        [](const PasswordAlphabet &alphabet) { return alphabet.name; });
 }
 
 QString RandomPassword(std::int16_t length, const QString &alphabet) {

@@ -126,9 +126,10 @@ void TestTranslatedWindows::toolsSpeakTheLanguage() {
     const QList<QList<zq::ExampleStep>> examples =
         zq::helpExamples(QStringLiteral("## Example\n\n") + steps + QLatin1Char('\n'));
     QCOMPARE(examples.size(), 1);
-    for (const zq::ExampleStep &step : examples.front())
-        QVERIFY2(run(shown.get(), step).isEmpty(),
-                 qPrintable(step.line + ' ' + run(shown.get(), step)));
+    for (const zq::ExampleStep &step : examples.front()) {
+        const QString wrong = run(shown.get(), step);
+        QVERIFY2(wrong.isEmpty(), qPrintable(step.line + ' ' + wrong));
+    }
 }
 
 void TestTranslatedWindows::onlyEnglishNeedsNoTranslation() {
